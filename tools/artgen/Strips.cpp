@@ -1,0 +1,8 @@
+#include "Artwork.h"
+#include "Raster.h"
+
+namespace artgen {
+
+void DrawStrips(const Paths&) {}
+
+} // namespace artgen
