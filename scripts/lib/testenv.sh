@@ -1,0 +1,116 @@
+# Test environment for running Windows programs under Wine: a private Xvfb, a
+# Wine prefix kept in the build folder, and one persistent wineserver for it.
+# Source this file, then:
+#
+#   testenv_init                  trap EXIT: stop exactly what we started
+#   testenv_start_xvfb            exports DISPLAY=:N of a new private Xvfb
+#   testenv_prefix DIR            exports WINEPREFIX=DIR, creating the prefix once
+#   testenv_start_wineserver      persistent wineserver for $WINEPREFIX
+#
+# Nothing is ever stopped by process name: the Xvfb by its PID, the wineserver
+# with `wineserver -k`, which only reaches the server of our own prefix.
+
+testenv_xvfb_pid=
+testenv_wineserver_started=
+testenv_logdir=
+
+testenv_log() { echo "testenv: $*" >&2; }
+
+testenv_init() {
+    testenv_logdir=$(mktemp -d "${TMPDIR:-/tmp}/orvalis-testenv.XXXXXX")
+    trap testenv_cleanup EXIT
+    # A signal must still run the EXIT trap.
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+}
+
+testenv_cleanup() {
+    local rc=$?
+    if [[ -n $testenv_wineserver_started ]]; then
+        # Ends the Wine programs still running in our prefix, then the server.
+        WINEPREFIX=$testenv_wineserver_started wineserver -k 2>/dev/null || true
+        WINEPREFIX=$testenv_wineserver_started timeout 10 wineserver -w 2>/dev/null || true
+        testenv_wineserver_started=
+    fi
+    if [[ -n $testenv_xvfb_pid ]]; then
+        kill "$testenv_xvfb_pid" 2>/dev/null || true
+        wait "$testenv_xvfb_pid" 2>/dev/null || true
+        testenv_xvfb_pid=
+    fi
+    if [[ -n $testenv_logdir ]]; then
+        rm -rf "$testenv_logdir"
+        testenv_logdir=
+    fi
+    return $rc
+}
+
+# The display is ours once Xvfb is alive, answers, and its lock file names it:
+# another run probing the same number at the same moment loses the lock and exits.
+testenv_xvfb_owns() {
+    local n=$1 pid=$2 lockpid
+    kill -0 "$pid" 2>/dev/null || return 1
+    lockpid=$({ tr -d ' \n' <"/tmp/.X$n-lock"; } 2>/dev/null) || return 1
+    [[ $lockpid == "$pid" ]] || return 1
+    xdpyinfo -display ":$n" >/dev/null 2>&1
+}
+
+testenv_start_xvfb() {
+    local n pid tries
+    for ((n = ${TESTENV_FIRST_DISPLAY:-90}; n < 200; n++)); do
+        [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
+        Xvfb ":$n" -screen 0 1280x1024x24 -noreset -nolisten tcp >"$testenv_logdir/xvfb.log" 2>&1 &
+        pid=$!
+        for ((tries = 0; tries < 100; tries++)); do
+            if testenv_xvfb_owns "$n" "$pid"; then
+                testenv_xvfb_pid=$pid
+                export DISPLAY=:$n
+                testenv_log "Xvfb on $DISPLAY (pid $pid)"
+                return 0
+            fi
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+        # Lost the race for this number or never answered: leave it, try the next.
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    testenv_log "no free X display found; Xvfb said:"
+    cat "$testenv_logdir/xvfb.log" >&2
+    return 1
+}
+
+# Creates the prefix on first use (about ten seconds) and reuses it afterwards.
+# A lock beside it keeps two runs of the same tree from creating it at once.
+testenv_prefix() {
+    local dir=$1
+    mkdir -p "$(dirname "$dir")"
+    dir=$(cd "$(dirname "$dir")" && pwd)/$(basename "$dir")
+    export WINEPREFIX=$dir
+    export WINEDEBUG=${WINEDEBUG:--all}
+    export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}mscoree,mshtml="
+    (
+        flock 9
+        if [[ ! -f $dir/system.reg ]]; then
+            testenv_log "creating Wine prefix $dir"
+            rm -rf "$dir"
+            if ! LANG=C.UTF-8 wineboot -i >"$testenv_logdir/wineboot.log" 2>&1; then
+                testenv_log "wineboot failed:"
+                cat "$testenv_logdir/wineboot.log" >&2
+                exit 1
+            fi
+            # wineboot returns before the registry is flushed; wait for its server.
+            wineserver -w
+        fi
+    ) 9>"$dir.lock"
+}
+
+# One server for all the Windows tests of the run, so each start is quick.
+# A server already running for this prefix (someone else's) is used, not stopped.
+testenv_start_wineserver() {
+    if wineserver -p 2>/dev/null; then
+        testenv_wineserver_started=$WINEPREFIX
+        testenv_log "wineserver for $WINEPREFIX"
+    else
+        testenv_log "using the wineserver already running for $WINEPREFIX"
+    fi
+}
