@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <stdexcept>
@@ -11,6 +12,8 @@ namespace artgen {
 struct Font::Impl {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
+    int tracking = 0;
+    float embolden = 0;
 
     ~Impl() {
         if (face) {
@@ -22,10 +25,19 @@ struct Font::Impl {
     }
 
     FT_GlyphSlot Load(unsigned char ch) const {
-        if (FT_Load_Char(face, ch, FT_LOAD_RENDER | FT_LOAD_TARGET_NORMAL) != 0) {
+        if (FT_Load_Char(face, ch, FT_LOAD_TARGET_NORMAL) != 0) {
+            throw std::runtime_error("cannot load glyph");
+        }
+        FT_GlyphSlot glyph = face->glyph;
+        if (embolden > 0 && glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
+            const auto strength = static_cast<FT_Pos>(embolden * 64);
+            FT_Outline_EmboldenXY(&glyph->outline, strength, 0);
+            glyph->advance.x += strength;
+        }
+        if (FT_Render_Glyph(glyph, FT_RENDER_MODE_NORMAL) != 0) {
             throw std::runtime_error("cannot render glyph");
         }
-        return face->glyph;
+        return glyph;
     }
 
     long Kerning(unsigned char previous, unsigned char ch) const {
@@ -44,7 +56,7 @@ struct Font::Impl {
         unsigned char previous = 0;
         for (char c : text) {
             const auto ch = static_cast<unsigned char>(c);
-            pen += Kerning(previous, ch);
+            pen += Kerning(previous, ch) + (previous != 0 ? tracking : 0);
             FT_GlyphSlot glyph = Load(ch);
             visit(glyph, static_cast<int>(pen));
             pen += glyph->advance.x >> 6;
@@ -54,19 +66,29 @@ struct Font::Impl {
     }
 };
 
-Font::Font(const std::filesystem::path& file, int pixelSize) : impl_(std::make_unique<Impl>()) {
+Font::Font(const std::filesystem::path& file, int pixelSize, int pixelWidth)
+    : impl_(std::make_unique<Impl>()) {
     if (FT_Init_FreeType(&impl_->library) != 0) {
         throw std::runtime_error("cannot start FreeType");
     }
     if (FT_New_Face(impl_->library, file.string().c_str(), 0, &impl_->face) != 0) {
         throw std::runtime_error("cannot open font " + file.string());
     }
-    if (FT_Set_Pixel_Sizes(impl_->face, 0, static_cast<FT_UInt>(pixelSize)) != 0) {
+    if (FT_Set_Pixel_Sizes(impl_->face, static_cast<FT_UInt>(pixelWidth), static_cast<FT_UInt>(pixelSize)) !=
+        0) {
         throw std::runtime_error("cannot size font " + file.string());
     }
 }
 
 Font::~Font() = default;
+
+void Font::SetTracking(int pixels) {
+    impl_->tracking = pixels;
+}
+
+void Font::SetEmbolden(float pixels) {
+    impl_->embolden = pixels;
+}
 
 int Font::Measure(const std::string& text) const {
     return impl_->Walk(text, [](FT_GlyphSlot, int) {});

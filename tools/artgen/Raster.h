@@ -113,12 +113,17 @@ private:
 // FreeType text at a fixed pixel size, grayscale anti-aliased, with kerning where the font has it.
 class Font {
 public:
-    Font(const std::filesystem::path& file, int pixelSize);
+    // pixelWidth 0 keeps the face's own proportions; a larger value draws it extended.
+    Font(const std::filesystem::path& file, int pixelSize, int pixelWidth = 0);
     ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    // Advance width of the text in pixels (kerning included).
+    // Extra pixels added to every glyph's advance (letter spacing).
+    void SetTracking(int pixels);
+    // Thickens vertical stems by about this many pixels (synthetic weight).
+    void SetEmbolden(float pixels);
+    // Advance width of the text in pixels (kerning and tracking included).
     int Measure(const std::string& text) const;
     int Ascent() const;  // pixels above the baseline
     int Descent() const; // pixels below the baseline, positive

@@ -1,0 +1,19 @@
+// The launcher's skin: its geometry and the face that the button pictures are drawn on.
+#pragma once
+
+#include "Raster.h"
+
+namespace artgen {
+
+inline constexpr int kSkinWidth = 444;
+inline constexpr int kSkinHeight = 217;
+inline constexpr int kFaceRight = 442; // last face column; column 443 is all transparent key
+
+// True for the pixels that carry the transparent key colour: the last column and the
+// four one-pixel corner steps of the 443-pixel-wide face.
+bool IsSkinKey(int x, int y);
+
+// The opaque face without the key pixels (they hold face colour too).
+Raster PaintSkinFace();
+
+} // namespace artgen
