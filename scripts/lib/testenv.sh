@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Test environment for running Windows programs under Wine: a private Xvfb, a
 # Wine prefix kept in the build folder, and one persistent wineserver for it.
 # Source this file, then:
