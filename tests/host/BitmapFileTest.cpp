@@ -1,0 +1,241 @@
+#include "core/BitmapFile.h"
+
+#include "core/PixelRuns.h"
+#include "TestBitmaps.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+using core::BitmapError;
+using core::BitmapReadError;
+using core::DecodedBitmap;
+using core::ReadBitmapFile;
+using testing_support::BitmapSpec;
+using testing_support::MakeBitmapFile;
+using testing_support::PutU16;
+using testing_support::PutU32;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+DecodedBitmap Decoded(const core::BitmapReadResult& result) {
+    if (const auto* error = std::get_if<BitmapReadError>(&result)) {
+        ADD_FAILURE() << "read failed: " << error->message;
+    }
+    const auto* bitmap = std::get_if<DecodedBitmap>(&result);
+    return bitmap ? *bitmap : DecodedBitmap{};
+}
+
+BitmapError ErrorKind(const core::BitmapReadResult& result) {
+    const auto* error = std::get_if<BitmapReadError>(&result);
+    EXPECT_NE(error, nullptr) << "read did not fail";
+    return error ? error->kind : BitmapError::StreamRead;
+}
+
+// A 3 x 2 24-bit picture: rows are padded to 12 bytes in the file.
+BitmapSpec Small24(int32_t height = 2) {
+    BitmapSpec spec;
+    spec.width = 3;
+    spec.height = height;
+    spec.rows = {{1, 2, 3, 4, 5, 6, 7, 8, 9}, {11, 12, 13, 14, 15, 16, 17, 18, 19}};
+    return spec;
+}
+
+TEST(BitmapFile, RowsComeOutTopDownWhateverTheFileOrder) {
+    for (int32_t height : {2, -2}) {
+        const Bytes file = MakeBitmapFile(Small24(height));
+        const DecodedBitmap bitmap = Decoded(ReadBitmapFile(file));
+        EXPECT_EQ(bitmap.width, 3);
+        EXPECT_EQ(bitmap.height, 2);
+        EXPECT_EQ(bitmap.bitsPerPixel, 24);
+        EXPECT_EQ(bitmap.Stride(), 9);
+        EXPECT_EQ(bitmap.pixels, (Bytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19}))
+            << "height " << height;
+    }
+}
+
+TEST(BitmapFile, ThirtyTwoBitKeepsItsAlphaBytes) {
+    BitmapSpec spec;
+    spec.width = 2;
+    spec.height = 1;
+    spec.bitsPerPixel = 32;
+    spec.rows = {{10, 20, 30, 0, 40, 50, 60, 255}};
+    const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(spec)));
+    EXPECT_EQ(bitmap.bitsPerPixel, 32);
+    EXPECT_EQ(bitmap.pixels, spec.rows[0]);
+}
+
+TEST(BitmapFile, PaletteDepthsExpandTo24Bit) {
+    const std::vector<uint32_t> palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    struct Case {
+        uint16_t bpp;
+        Bytes row; // indices 0, 1, 2, 3, 1
+    } cases[] = {{8, {0, 1, 2, 3, 1}}, {4, {0x01, 0x23, 0x10}}, {1, {0b01011000}}};
+    for (const auto& c : cases) {
+        BitmapSpec spec;
+        spec.width = 5;
+        spec.height = 1;
+        spec.bitsPerPixel = c.bpp;
+        spec.palette = c.bpp == 1 ? std::vector<uint32_t>{0x000000, 0xFF0000} : palette;
+        spec.colorsUsed = static_cast<uint32_t>(spec.palette.size());
+        spec.rows = {c.row};
+        const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(spec)));
+        const Bytes expected = c.bpp == 1 ? Bytes{0, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 0, 255}
+                                          : Bytes{0, 0, 0, 0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 255};
+        EXPECT_EQ(bitmap.bitsPerPixel, 24);
+        EXPECT_EQ(bitmap.pixels, expected) << c.bpp << " bpp";
+    }
+}
+
+TEST(BitmapFile, PaletteIndexBeyondThePaletteFails) {
+    BitmapSpec spec;
+    spec.width = 2;
+    spec.bitsPerPixel = 8;
+    spec.palette = {0x112233, 0x445566};
+    spec.colorsUsed = 2;
+    spec.rows = {{1, 2}};
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::Invalid);
+
+    spec.colorsUsed = 257; // more than 8 bits can index
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::Invalid);
+}
+
+TEST(BitmapFile, PaletteRunningPastTheEndFails) {
+    BitmapSpec spec;
+    spec.width = 1;
+    spec.bitsPerPixel = 8; // colorsUsed 0 means 256 entries, none of which is written
+    spec.rows = {{0}};
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::StreamRead);
+}
+
+TEST(BitmapFile, SixteenBitLayouts) {
+    BitmapSpec spec;
+    spec.width = 2;
+    spec.bitsPerPixel = 16;
+    spec.rows = {{0x00, 0x7C, 0x1F, 0x00}}; // 555: pure red, pure blue
+    EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(spec))).pixels, (Bytes{0, 0, 255, 255, 0, 0}));
+
+    spec.compression = 3;
+    spec.masks = {0xF800, 0x07E0, 0x001F};
+    spec.rows = {{0xE0, 0x07, 0x80, 0x80}}; // 565: pure green; red 16 of 31 with green 4 of 63
+    EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(spec))).pixels, (Bytes{0, 255, 0, 0, 16, 132}));
+}
+
+TEST(BitmapFile, StandardMasksAndLongerHeadersAreRead) {
+    for (uint32_t headerSize : {40u, 56u, 108u, 124u}) {
+        BitmapSpec spec;
+        spec.width = 1;
+        spec.bitsPerPixel = 32;
+        spec.compression = 3;
+        spec.headerSize = headerSize;
+        spec.masks = {0xFF0000, 0xFF00, 0xFF};
+        spec.rows = {{1, 2, 3, 4}};
+        EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(spec))).pixels, spec.rows[0]) << headerSize;
+
+        spec.masks = {0xFF, 0xFF00, 0xFF0000};
+        EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::Unsupported) << headerSize;
+    }
+}
+
+TEST(BitmapFile, EveryTruncationFailsCleanly) {
+    BitmapSpec spec;
+    spec.width = 3;
+    spec.height = 2;
+    spec.bitsPerPixel = 4;
+    spec.palette = {0x000000, 0xFFFFFF};
+    spec.colorsUsed = 2;
+    spec.rows = {{0x01, 0x00}, {0x10, 0x10}};
+    const Bytes file = MakeBitmapFile(spec);
+    ASSERT_FALSE(Decoded(ReadBitmapFile(file)).pixels.empty());
+    for (size_t size = 0; size < file.size(); ++size) {
+        // A copy of exactly that size, so AddressSanitizer sees any read beyond it.
+        const Bytes prefix(file.begin(), file.begin() + static_cast<ptrdiff_t>(size));
+        EXPECT_TRUE(std::holds_alternative<BitmapReadError>(ReadBitmapFile(prefix))) << size;
+    }
+}
+
+TEST(BitmapFile, WrongMagicGivesTheInvalidImageMessage) {
+    Bytes file = MakeBitmapFile(Small24());
+    file[1] = 'A';
+    const auto result = ReadBitmapFile(file);
+    ASSERT_TRUE(std::holds_alternative<BitmapReadError>(result));
+    EXPECT_EQ(std::get<BitmapReadError>(result).kind, BitmapError::NotABitmap);
+    EXPECT_EQ(std::get<BitmapReadError>(result).message, "Bitmap image is not valid");
+}
+
+TEST(BitmapFile, ImpossibleSizesFailWithoutAllocating) {
+    struct Case {
+        int32_t width;
+        int32_t height;
+        BitmapError kind;
+    } cases[] = {
+        {0, 2, BitmapError::Invalid},
+        {-3, 2, BitmapError::Invalid},
+        {3, 0, BitmapError::Invalid},
+        {3, INT_MIN, BitmapError::Invalid},
+        {INT_MAX, 2, BitmapError::StreamRead},
+        {3, INT_MAX, BitmapError::StreamRead},
+        {INT_MAX, INT_MAX, BitmapError::StreamRead},
+        {INT_MAX, -INT_MAX, BitmapError::StreamRead},
+        {5, 2, BitmapError::StreamRead},
+        {3, 3, BitmapError::StreamRead}, // rows beyond the data
+    };
+    for (const auto& c : cases) {
+        Bytes file = MakeBitmapFile(Small24());
+        PutU32(file, 18, static_cast<uint32_t>(c.width));
+        PutU32(file, 22, static_cast<uint32_t>(c.height));
+        EXPECT_EQ(ErrorKind(ReadBitmapFile(file)), c.kind) << c.width << " x " << c.height;
+    }
+}
+
+TEST(BitmapFile, PixelOffsetMustLieBetweenTheTablesAndTheEnd) {
+    for (uint32_t offset : {0u, 14u, 53u, 0xFFFFFFFFu}) {
+        Bytes file = MakeBitmapFile(Small24());
+        PutU32(file, 10, offset);
+        EXPECT_EQ(ErrorKind(ReadBitmapFile(file)), BitmapError::Invalid) << offset;
+    }
+    Bytes file = MakeBitmapFile(Small24());
+    PutU32(file, 10, 55); // rows would end one byte past the file
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(file)), BitmapError::StreamRead);
+    PutU32(file, 10, static_cast<uint32_t>(file.size()));
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(file)), BitmapError::StreamRead);
+}
+
+TEST(BitmapFile, UnknownDepthsCompressionsHeadersAndPlanesFail) {
+    for (uint16_t bpp : {0, 2, 7, 15, 48, 64}) {
+        Bytes file = MakeBitmapFile(Small24());
+        PutU16(file, 28, bpp);
+        EXPECT_EQ(ErrorKind(ReadBitmapFile(file)), BitmapError::Invalid) << bpp << " bpp";
+    }
+    for (uint32_t compression : {1u, 2u, 4u, 5u, 6u, 11u}) {
+        Bytes file = MakeBitmapFile(Small24());
+        PutU32(file, 30, compression);
+        EXPECT_EQ(ErrorKind(ReadBitmapFile(file)), BitmapError::Unsupported) << "compression " << compression;
+    }
+    Bytes bitFields24 = MakeBitmapFile(Small24());
+    PutU32(bitFields24, 30, 3);
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(bitFields24)), BitmapError::Invalid);
+
+    for (uint32_t headerSize : {0u, 12u, 39u, 64u, 0xFFFFFFFFu}) {
+        Bytes file = MakeBitmapFile(Small24());
+        PutU32(file, 14, headerSize);
+        EXPECT_EQ(ErrorKind(ReadBitmapFile(file)), BitmapError::Unsupported) << "header " << headerSize;
+    }
+    Bytes noPlanes = MakeBitmapFile(Small24());
+    PutU16(noPlanes, 26, 0);
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(noPlanes)), BitmapError::Invalid);
+}
+
+TEST(BitmapFile, DecodedSkinFeedsTheRunScanner) {
+    BitmapSpec spec;
+    spec.width = 4;
+    spec.height = 2;
+    spec.rows = {{0xFF, 0, 0xFF, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 0xFF, 0, 0xFF, 1, 1, 1, 1, 1, 1}};
+    const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(spec)));
+    EXPECT_EQ(core::ScanOpaqueRuns(bitmap.View(), 0xFF00FF),
+              (std::vector<core::PixelRun>{{1, 3, 0}, {0, 1, 1}, {2, 3, 1}}));
+}
+
+} // namespace
