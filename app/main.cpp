@@ -1,0 +1,43 @@
+// Program entry and start-up order of the launcher.
+#include "ui/Main.h"
+
+#include "framework/Application.h"
+
+#include <ole2.h>
+
+namespace {
+
+// OLE for the UI thread, for the program's whole life.
+struct OleSession {
+    bool ok = SUCCEEDED(::OleInitialize(nullptr));
+    ~OleSession() {
+        if (ok)
+            ::OleUninitialize();
+    }
+};
+
+} // namespace
+
+// The launcher reads no command line: any arguments are ignored.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    fw::Application& app = fw::App();
+    int exitCode = 0;
+    {
+        // 1. Module initialisation.
+        ui::InitializeMainModule();
+        OleSession ole;
+        try {
+            // 2 to 5: the application, its title, the launcher window, the loop.
+            app.Initialize();
+            app.SetTitle(L"Orvalis.");
+            app.CreateForm<ui::TFormMain>();
+            app.Run();
+        } catch (...) {
+            app.HandleException();
+            exitCode = 1;
+        }
+        // 6. The windows go before the modules are finalised.
+        app.DestroyForms();
+    }
+    return exitCode;
+}

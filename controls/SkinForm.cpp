@@ -1,0 +1,114 @@
+#include "SkinForm.h"
+
+#include "core/PixelRuns.h"
+#include "framework/Handles.h"
+
+#include <vector>
+
+namespace controls {
+
+void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color transparentColor) {
+    const std::vector<core::PixelRun> runs = core::ScanOpaqueRuns(bitmap.View(), transparentColor);
+    // One region from all run rectangles: the same shape as their union, made
+    // with a single call instead of one combine per run.
+    std::vector<BYTE> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    auto* rgn = reinterpret_cast<RGNDATA*>(data.data());
+    rgn->rdh.dwSize = sizeof(RGNDATAHEADER);
+    rgn->rdh.iType = RDH_RECTANGLES;
+    rgn->rdh.nCount = static_cast<DWORD>(runs.size());
+    rgn->rdh.nRgnSize = static_cast<DWORD>(runs.size() * sizeof(RECT));
+    RECT bounds{0, 0, 0, 0};
+    auto* rects = reinterpret_cast<RECT*>(rgn->Buffer);
+    for (size_t i = 0; i < runs.size(); ++i) {
+        rects[i] = RECT{runs[i].left, runs[i].y, runs[i].right, runs[i].y + 1};
+        if (i == 0)
+            bounds = rects[i];
+        else
+            ::UnionRect(&bounds, &bounds, &rects[i]);
+    }
+    rgn->rdh.rcBound = bounds;
+    fw::UniqueRgn region(runs.empty() ? ::CreateRectRgn(0, 0, 0, 0)
+                                      : ::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), rgn));
+    if (!region)
+        return;
+    // On success the window owns the region; on failure it is still ours and is freed.
+    if (::SetWindowRgn(wnd, region.get(), TRUE))
+        region.release();
+}
+
+TsuiSkinForm::TsuiSkinForm(fw::Control* owner) : fw::Control(owner) {
+    ownerForm_ = dynamic_cast<fw::Form*>(owner);
+    if (!ownerForm_)
+        return;
+    ownerForm_->SetBorderStyle(fw::BorderStyle::None);
+    glyph_.Clear();
+    transparentColor_ = fw::clFuchsia; // stored directly: no shape is applied yet
+    SetWidth(200);
+    SetHeight(100);
+}
+
+TsuiSkinForm::~TsuiSkinForm() = default;
+
+void TsuiSkinForm::SetGlyph(const fw::Bitmap* bitmap) {
+    if (bitmap)
+        glyph_.Assign(*bitmap);
+    else
+        glyph_.Clear();
+    ApplySkin();
+    RepaintNow();
+}
+
+void TsuiSkinForm::SetTransparentColor(fw::Color c) {
+    transparentColor_ = c;
+    ApplySkin();
+    RepaintNow();
+}
+
+void TsuiSkinForm::RepaintNow() {
+    if (ownerForm_ && ownerForm_->HandleAllocated())
+        Repaint();
+}
+
+void TsuiSkinForm::ApplySkin() {
+    // An owner that is not a form has no window to shape; the control then only
+    // keeps its glyph and colour.
+    if (!ownerForm_ || !glyph_.HasImage())
+        return;
+    SetWindowRegionFromBitmap(ownerForm_->Handle(), glyph_, transparentColor_);
+    if (glyph_.Height() != 0 && glyph_.Width() != 0) {
+        SetHeight(glyph_.Height());
+        SetWidth(glyph_.Width());
+    }
+    SetTop(0);
+    SetLeft(0);
+    ownerForm_->SetClientHeight(Height());
+    ownerForm_->SetClientWidth(Width());
+    if (OnRegionChanged)
+        OnRegionChanged(*this);
+}
+
+void TsuiSkinForm::Paint(fw::Canvas& canvas) {
+    if (glyph_.Width() != 0 && glyph_.Height() != 0)
+        canvas.Draw(0, 0, glyph_); // every pixel, the cut-away ones too
+    else
+        canvas.FrameRect(RECT{0, 0, Width(), Height()}, fw::clBlack);
+    if (OnPaint)
+        OnPaint(*this);
+}
+
+void TsuiSkinForm::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) {
+    fw::Control::MouseDown(button, shift, x, y);
+    ::ReleaseCapture();
+    // A press on a caption bar, whatever the button: the system moves the form
+    // until the button is released, and only then does this call return.
+    if (ownerForm_ && ownerForm_->HandleAllocated())
+        ownerForm_->Dispatch(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+LRESULT TsuiSkinForm::Perform(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_ERASEBKGND)
+        return 1; // the glyph covers the face; nothing to erase
+    return fw::Control::Perform(msg, wp, lp);
+}
+
+} // namespace controls

@@ -1,0 +1,49 @@
+// TsuiSkinForm: a windowless control that makes its owner form wear a picture.
+// It paints Glyph as the form's face, cuts the form's window to the picture's
+// pixels that are not TransparentColor (never the last column), sizes the
+// form's client area to the picture, and moves the form when its face is
+// pressed with any mouse button.
+#pragma once
+
+#include "framework/Bitmap.h"
+#include "framework/Control.h"
+#include "framework/Form.h"
+
+namespace controls {
+
+// Replaces the window's region by the shape of the bitmap's pixels that are
+// not exactly transparentColor, less the last column, built from horizontal runs.
+void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color transparentColor);
+
+class TsuiSkinForm : public fw::Control {
+public:
+    explicit TsuiSkinForm(fw::Control* owner);
+    ~TsuiSkinForm() override;
+
+    // Reading gives the control's own bitmap; changing it in place applies
+    // nothing until the next assignment.
+    fw::Bitmap& Glyph() noexcept { return glyph_; }
+    // Copies the bitmap (null empties the glyph), applies the skin, repaints.
+    void SetGlyph(const fw::Bitmap* bitmap);
+    fw::Color TransparentColor() const noexcept { return transparentColor_; }
+    // Stores the colour (no comparison with the old one), applies the skin, repaints.
+    void SetTransparentColor(fw::Color c);
+    fw::Form* OwnerForm() const noexcept { return ownerForm_; }
+
+    fw::NotifyEvent OnRegionChanged;
+    fw::NotifyEvent OnPaint;
+
+    void Paint(fw::Canvas& canvas) override;
+    void MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
+    LRESULT Perform(UINT msg, WPARAM wp, LPARAM lp) override;
+
+private:
+    void ApplySkin();
+    void RepaintNow();
+
+    fw::Form* ownerForm_ = nullptr;
+    fw::Bitmap glyph_;
+    fw::Color transparentColor_ = 0;
+};
+
+} // namespace controls

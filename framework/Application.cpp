@@ -1,0 +1,345 @@
+#include "Application.h"
+
+#include <objbase.h>
+
+#include <stdexcept>
+
+namespace fw {
+
+Application& Application::Instance() {
+    static Application app;
+    return app;
+}
+
+Application::Application() : instance_(::GetModuleHandleW(nullptr)) {
+    cursors_[crDefault] = ::LoadCursorW(nullptr, IDC_ARROW);
+    cursors_[crArrow] = ::LoadCursorW(nullptr, IDC_ARROW);
+    cursors_[crHourGlass] = ::LoadCursorW(nullptr, IDC_WAIT);
+}
+
+Application::~Application() {
+    DestroyForms();
+    wnd_.reset();
+    if (comInitialized_)
+        ::CoUninitialize();
+}
+
+void Application::Initialize() {
+    if (!comInitialized_)
+        comInitialized_ = SUCCEEDED(::CoInitialize(nullptr));
+}
+
+LRESULT CALLBACK Application::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
+    Application& app = Instance();
+    if (app.wnd_.get() != wnd)
+        return ::DefWindowProcW(wnd, msg, wp, lp);
+    try {
+        return app.AppWindowMessage(msg, wp, lp);
+    } catch (...) {
+        app.HandleException();
+        return 0;
+    }
+}
+
+LRESULT Application::AppWindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    HWND wnd = wnd_.get();
+    switch (msg) {
+    case WM_SYSCOMMAND:
+        switch (wp & 0xFFF0) {
+        case SC_MINIMIZE:
+            Minimize();
+            return 0;
+        case SC_RESTORE:
+            Restore();
+            return 0;
+        case SC_CLOSE:
+            if (mainForm_)
+                mainForm_->Close();
+            return 0;
+        default:
+            break;
+        }
+        break;
+    case WM_CLOSE:
+        if (mainForm_)
+            mainForm_->Close();
+        return 0;
+    case WM_SETFOCUS:
+        // The taskbar window hands the focus on to the main form.
+        if (mainForm_ && mainForm_->HandleAllocated() && ::IsWindowVisible(mainForm_->HandleIfAllocated()) &&
+            ::IsWindowEnabled(mainForm_->HandleIfAllocated())) {
+            ::SetFocus(mainForm_->HandleIfAllocated());
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return ::DefWindowProcW(wnd, msg, wp, lp);
+}
+
+HWND Application::Handle() {
+    if (wnd_)
+        return wnd_.get();
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &Application::AppWndProc;
+        wc.hInstance = instance_;
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.hIcon = ::LoadIconW(instance_, L"MAINICON");
+        wc.lpszClassName = L"OrvalisApplication";
+        if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+            throw std::runtime_error("RegisterClassEx failed");
+        registered = true;
+    }
+    // A zero-size window in the middle of the screen: it only carries the
+    // taskbar button and the application's title.
+    const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2, y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
+    HWND h = ::CreateWindowExW(0, L"OrvalisApplication", title_.c_str(),
+                               WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0,
+                               0, nullptr, nullptr, instance_, nullptr);
+    if (!h)
+        throw std::runtime_error("Error creating window");
+    wnd_.reset(h);
+    return h;
+}
+
+void Application::SetTitle(const std::wstring& title) {
+    title_ = title;
+    if (wnd_)
+        ::SetWindowTextW(wnd_.get(), title.c_str());
+}
+
+HCURSOR Application::GetCursor(CursorId id) const noexcept {
+    auto it = cursors_.find(id);
+    if (it == cursors_.end() || !it->second)
+        return cursors_.at(crDefault);
+    return it->second;
+}
+
+void Application::SetCursorEntry(CursorId id, HCURSOR cursor) noexcept {
+    cursors_[id] = cursor;
+}
+
+void Application::SetScreenCursor(CursorId id) {
+    screenCursor_ = id;
+    if (id != crDefault) {
+        ::SetCursor(GetCursor(id));
+        return;
+    }
+    // Cleared: the window under the mouse chooses its cursor again at once, if
+    // it is one of ours; otherwise the arrow.
+    POINT p;
+    ::GetCursorPos(&p);
+    HWND h = ::WindowFromPoint(p);
+    if (h && ::GetWindowThreadProcessId(h, nullptr) == ::GetCurrentThreadId()) {
+        const LRESULT code = ::SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+        ::SendMessageW(h, WM_SETCURSOR, reinterpret_cast<WPARAM>(h), MAKELPARAM(code, WM_MOUSEMOVE));
+        return;
+    }
+    ::SetCursor(GetCursor(crDefault));
+}
+
+void Application::AddForm(std::unique_ptr<Form> form) {
+    if (!mainForm_)
+        mainForm_ = form.get();
+    forms_.push_back(std::move(form));
+}
+
+void Application::DestroyForms() noexcept {
+    while (!forms_.empty())
+        forms_.pop_back();
+    mainForm_ = nullptr;
+    mouseControl_ = nullptr;
+}
+
+void Application::Run() {
+    if (mainForm_) {
+        ::ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+        mainForm_->Show();
+    }
+    while (!terminated_)
+        HandleMessage();
+}
+
+bool Application::ProcessOne() {
+    MSG msg;
+    if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    if (!PreTranslate(msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+void Application::HandleMessage() {
+    try {
+        if (!ProcessOne()) {
+            Idle();
+            if (!terminated_)
+                ::WaitMessage();
+        }
+    } catch (...) {
+        HandleException();
+    }
+}
+
+void Application::ProcessMessages() {
+    try {
+        while (ProcessOne()) {
+        }
+    } catch (...) {
+        HandleException();
+    }
+}
+
+void Application::Terminate() noexcept {
+    ::PostQuitMessage(0);
+}
+
+void Application::Minimize() {
+    HWND app = Handle();
+    hiddenByMinimize_.clear();
+    struct Ctx {
+        HWND app;
+        std::vector<HWND>* list;
+    } ctx{app, &hiddenByMinimize_};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(lp);
+            if (h != c->app && ::IsWindowVisible(h) && ::GetWindow(h, GW_OWNER) == c->app)
+                c->list->push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    for (HWND h : hiddenByMinimize_)
+        ::ShowWindow(h, SW_HIDE);
+    ::ShowWindow(app, SW_MINIMIZE);
+}
+
+void Application::Restore() {
+    HWND app = Handle();
+    ::ShowWindow(app, SW_RESTORE);
+    for (HWND h : hiddenByMinimize_)
+        if (::IsWindow(h))
+            ::ShowWindow(h, SW_SHOW);
+    hiddenByMinimize_.clear();
+    if (mainForm_ && mainForm_->HandleAllocated())
+        ::SetForegroundWindow(mainForm_->HandleIfAllocated());
+}
+
+Control* Application::FindControlAt(POINT screen) const noexcept {
+    HWND h = ::WindowFromPoint(screen);
+    WinControl* w = WinControl::FromHandle(h);
+    if (!w)
+        return nullptr;
+    POINT p = screen;
+    ::ScreenToClient(h, &p);
+    if (Control* c = w->ControlAtPos(p))
+        return c;
+    return w;
+}
+
+void Application::Idle() {
+    POINT p;
+    if (!::GetCursorPos(&p))
+        return;
+    Control* c = FindControlAt(p);
+    // While a control holds the capture, only it hears of enter and leave.
+    if (WinControl* w = WinControl::FromHandle(::GetCapture())) {
+        Control* capture = w->CapturedChild() ? w->CapturedChild() : w;
+        if (capture != c)
+            c = nullptr;
+    }
+    if (c == mouseControl_)
+        return;
+    Control* old = mouseControl_;
+    mouseControl_ = c;
+    if (old)
+        old->MouseLeave();
+    if (c && c == mouseControl_)
+        c->MouseEnter();
+}
+
+void Application::ControlDestroying(Control* c) noexcept {
+    if (mouseControl_ == c)
+        mouseControl_ = nullptr;
+}
+
+void Application::HandleException() noexcept {
+    std::wstring message = L"Unknown error";
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        const char* s = e.what();
+        message.assign(s, s + std::char_traits<char>::length(s));
+    } catch (...) {
+    }
+    try {
+        if (OnException) {
+            OnException(message);
+            return;
+        }
+    } catch (...) {
+        return;
+    }
+    HWND owner = mainForm_ && mainForm_->HandleAllocated() ? mainForm_->HandleIfAllocated() : wnd_.get();
+    ::MessageBoxW(owner, message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+bool Application::PreTranslate(MSG& msg) {
+    WinControl* c = nullptr;
+    for (HWND h = msg.hwnd; h && !c; h = ::GetParent(h))
+        c = WinControl::FromHandle(h);
+    if (!c)
+        return false;
+    Form* form = c->ParentForm();
+    if (!form)
+        return false;
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        UINT mask = 0;
+        switch (msg.wParam) {
+        case VK_TAB:
+            mask = DLGC_WANTTAB;
+            break;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
+            mask = DLGC_WANTARROWS;
+            break;
+        case VK_RETURN:
+        case VK_EXECUTE:
+        case VK_ESCAPE:
+        case VK_CANCEL:
+            mask = DLGC_WANTALLKEYS;
+            break;
+        default:
+            return false;
+        }
+        if (::SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & mask)
+            return false;
+        return form->DialogKey(static_cast<WORD>(msg.wParam), KeyboardShiftState());
+    }
+    case WM_CHAR:
+        if (::SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS)
+            return false;
+        return form->DialogChar(static_cast<wchar_t>(msg.wParam));
+    case WM_SYSCHAR:
+        return form->DialogChar(static_cast<wchar_t>(msg.wParam));
+    default:
+        return false;
+    }
+}
+
+} // namespace fw

@@ -1,0 +1,247 @@
+#include "Control.h"
+
+#include "Application.h"
+#include "Form.h"
+#include "WinControl.h"
+
+#include <utility>
+
+namespace fw {
+
+Control::Control(Control* owner) : owner_(owner) {}
+
+Control::~Control() {
+    Application::Instance().ControlDestroying(this);
+    if (Form* f = parent_ ? parent_->ParentForm() : nullptr)
+        f->ControlDestroying(this);
+    if (parent_ && parent_->mouseCapture_ == this)
+        parent_->mouseCapture_ = nullptr;
+}
+
+Form* Control::ParentForm() const noexcept {
+    const Control* c = this;
+    while (c) {
+        if (auto* f = dynamic_cast<const Form*>(c))
+            return const_cast<Form*>(f);
+        c = c->parent_;
+    }
+    return nullptr;
+}
+
+void Control::SetParent(WinControl* parent) {
+    parent_ = parent;
+    if (parent_) {
+        if (parentFont_)
+            font_ = parent_->GetFont();
+        if (parentColor_)
+            color_ = parent_->GetColor();
+    }
+}
+
+HWND Control::MouseWindow() const {
+    return parent_ ? parent_->HandleIfAllocated() : nullptr;
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    if (visible_)
+        Invalidate();
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (visible_)
+        Invalidate();
+}
+
+void Control::SetVisible(bool v) {
+    if (v == visible_)
+        return;
+    Invalidate();
+    visible_ = v;
+    Invalidate();
+}
+
+void Control::SetEnabled(bool e) {
+    if (e == enabled_)
+        return;
+    enabled_ = e;
+    EnabledChanged();
+    Invalidate();
+}
+
+void Control::SetFont(const Font& f) {
+    const bool changed = !(f == font_);
+    font_ = f;
+    parentFont_ = false;
+    if (changed) {
+        FontChanged();
+        ChildrenFontChanged();
+    }
+}
+
+void Control::SetParentFont(bool p) {
+    parentFont_ = p;
+    if (p && parent_ && !(parent_->GetFont() == font_)) {
+        font_ = parent_->GetFont();
+        FontChanged();
+        ChildrenFontChanged();
+    }
+}
+
+void Control::ParentFontChanged(const Font& f) {
+    if (parentFont_ && !(f == font_)) {
+        font_ = f;
+        FontChanged();
+        ChildrenFontChanged();
+    }
+}
+
+void Control::SetColor(Color c) {
+    color_ = c;
+    parentColor_ = false;
+    Invalidate();
+    ChildrenColorChanged();
+}
+
+void Control::SetParentColor(bool p) {
+    parentColor_ = p;
+    if (p && parent_)
+        color_ = parent_->GetColor();
+    Invalidate();
+    ChildrenColorChanged();
+}
+
+void Control::ParentColorChanged(Color c) {
+    if (parentColor_) {
+        color_ = c;
+        Invalidate();
+        ChildrenColorChanged();
+    }
+}
+
+void Control::SetText(const std::wstring& text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    TextChanged();
+    Invalidate();
+}
+
+void Control::Invalidate() {
+    if (!parent_ || !parent_->HandleAllocated())
+        return;
+    RECT r = BoundsRect();
+    ::InvalidateRect(parent_->HandleIfAllocated(), &r, FALSE);
+}
+
+void Control::Repaint() {
+    Invalidate();
+    if (parent_ && parent_->HandleAllocated())
+        ::UpdateWindow(parent_->HandleIfAllocated());
+}
+
+LRESULT Control::Perform(UINT, WPARAM, LPARAM) {
+    return 0;
+}
+
+bool Control::DialogKey(WORD, ShiftState) {
+    return false;
+}
+bool Control::DialogChar(wchar_t) {
+    return false;
+}
+void Control::FocusChanged(Control*) {}
+
+void Control::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    if (OnMouseDown)
+        OnMouseDown(*this, button, shift, x, y);
+}
+
+void Control::MouseMove(ShiftState shift, int x, int y) {
+    if (OnMouseMove)
+        OnMouseMove(*this, shift, x, y);
+}
+
+void Control::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (OnMouseUp)
+        OnMouseUp(*this, button, shift, x, y);
+}
+
+void Control::Click() {
+    if (OnClick)
+        OnClick(*this);
+}
+
+namespace {
+
+// Each form in the parent chain that is active hands cancel mode to its focused
+// control before a left press is handled.
+void SendCancelModeUpChain(Control* c) {
+    for (; c; c = c->Parent())
+        if (auto* f = dynamic_cast<Form*>(c))
+            f->SendCancelMode();
+}
+
+} // namespace
+
+void Control::HandleMouseMessage(UINT msg, WPARAM wp, int x, int y) {
+    ShiftState shift = MouseShiftState(wp);
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK: {
+        const bool left = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK;
+        const MouseButton b = left                                                 ? MouseButton::Left
+                              : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? MouseButton::Right
+                                                                                   : MouseButton::Middle;
+        if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
+            shift |= ssDouble;
+        if (left) {
+            SendCancelModeUpChain(this);
+            if (capturesMouse_) {
+                if (HWND w = MouseWindow()) {
+                    ::SetCapture(w);
+                    if (!IsWindowed() && parent_)
+                        parent_->mouseCapture_ = this;
+                }
+            }
+            clicked_ = true;
+        }
+        MouseDown(b, shift, x, y);
+        break;
+    }
+    case WM_MOUSEMOVE:
+        MouseMove(shift, x, y);
+        break;
+    case WM_LBUTTONUP: {
+        // Losing the capture clears clicked_, so read it first.
+        const bool wasClicked = std::exchange(clicked_, false);
+        HWND w = MouseWindow();
+        if (capturesMouse_ && w && ::GetCapture() == w)
+            ::ReleaseCapture();
+        if (wasClicked) {
+            const RECT r = ClientRect();
+            const POINT p{x, y};
+            if (::PtInRect(&r, p))
+                Click();
+        }
+        MouseUp(MouseButton::Left, shift, x, y);
+        break;
+    }
+    case WM_RBUTTONUP:
+        MouseUp(MouseButton::Right, shift, x, y);
+        break;
+    case WM_MBUTTONUP:
+        MouseUp(MouseButton::Middle, shift, x, y);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace fw

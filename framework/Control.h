@@ -1,0 +1,140 @@
+// The base of every control: bounds, visibility, font and colour, the mouse
+// and click rules, and the framework notifications (virtual calls, delivered by
+// the application and the parent form exactly when the system's rules say).
+//
+// A Control by itself is windowless: it has no window, is painted by its parent
+// during the parent's paint, in creation order, and receives the presses that
+// the parent routes to it by position.
+#pragma once
+
+#include "Canvas.h"
+#include "Font.h"
+#include "Types.h"
+
+#include <string>
+
+namespace fw {
+
+class WinControl;
+class Form;
+
+class Control {
+public:
+    explicit Control(Control* owner);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+    virtual ~Control();
+
+    Control* Owner() const noexcept { return owner_; }
+    WinControl* Parent() const noexcept { return parent_; }
+    // The nearest form up the parent chain, this control itself if it is one.
+    Form* ParentForm() const noexcept;
+    virtual bool IsWindowed() const noexcept { return false; }
+
+    const std::wstring& Name() const noexcept { return name_; }
+    void SetName(const std::wstring& name) { name_ = name; }
+
+    int Left() const noexcept { return left_; }
+    int Top() const noexcept { return top_; }
+    int Width() const noexcept { return width_; }
+    int Height() const noexcept { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    RECT BoundsRect() const noexcept { return {left_, top_, left_ + width_, top_ + height_}; }
+    virtual RECT ClientRect() const noexcept { return {0, 0, width_, height_}; }
+
+    bool Visible() const noexcept { return visible_; }
+    virtual void SetVisible(bool v);
+    bool Enabled() const noexcept { return enabled_; }
+    virtual void SetEnabled(bool e);
+
+    CursorId Cursor() const noexcept { return cursor_; }
+    void SetCursor(CursorId c) noexcept { cursor_ = c; }
+
+    const Font& GetFont() const noexcept { return font_; }
+    void SetFont(const Font& f);
+    bool ParentFont() const noexcept { return parentFont_; }
+    void SetParentFont(bool p);
+    Color GetColor() const noexcept { return color_; }
+    void SetColor(Color c);
+    bool ParentColor() const noexcept { return parentColor_; }
+    void SetParentColor(bool p);
+
+    // The control's text: the caption of labels and buttons, a form's window text.
+    const std::wstring& Text() const noexcept { return text_; }
+    virtual void SetText(const std::wstring& text);
+
+    // Marks the control's area for painting; Repaint also paints it before returning.
+    virtual void Invalidate();
+    virtual void Repaint();
+    // Windowless drawing, with the control's top-left corner as origin.
+    virtual void Paint(Canvas&) {}
+    // Windowless message handling (e.g. WM_ERASEBKGND sent to the control).
+    virtual LRESULT Perform(UINT msg, WPARAM wp, LPARAM lp);
+
+    // Framework notifications.
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    virtual void CancelMode() {}
+    virtual bool DialogKey(WORD key, ShiftState shift);
+    virtual bool DialogChar(wchar_t ch);
+    virtual void FocusChanged(Control* focused);
+    virtual void FontChanged() {}
+    virtual void TextChanged() {}
+    virtual void EnabledChanged() {}
+
+    // Mouse and click, in client coordinates. The defaults fire the events.
+    virtual void MouseDown(MouseButton button, ShiftState shift, int x, int y);
+    virtual void MouseMove(ShiftState shift, int x, int y);
+    virtual void MouseUp(MouseButton button, ShiftState shift, int x, int y);
+    virtual void Click();
+
+    // A press on a control that captures the mouse keeps the capture until the release.
+    bool CapturesMouse() const noexcept { return capturesMouse_; }
+    void SetCapturesMouse(bool c) noexcept { capturesMouse_ = c; }
+
+    NotifyEvent OnClick;
+    MouseEvent OnMouseDown;
+    MouseEvent OnMouseUp;
+    MouseMoveEvent OnMouseMove;
+
+    // Message-level mouse handling shared by windowed and windowless controls;
+    // called by the window that received the message, with local coordinates.
+    void HandleMouseMessage(UINT msg, WPARAM wp, int x, int y);
+
+protected:
+    friend class WinControl;
+    // Called by the parent when it takes ownership.
+    virtual void SetParent(WinControl* parent);
+    // The window that takes the capture for this control and receives its mouse messages.
+    virtual HWND MouseWindow() const;
+    void ParentFontChanged(const Font& f);
+    void ParentColorChanged(Color c);
+    // Windowed controls hand font and colour changes on to their children.
+    virtual void ChildrenFontChanged() {}
+    virtual void ChildrenColorChanged() {}
+
+    void SetVisibleFlag(bool v) noexcept { visible_ = v; }
+
+    bool clicked_ = false; // a left press started on the control (the click rule)
+
+private:
+    Control* owner_;
+    WinControl* parent_ = nullptr;
+    std::wstring name_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    CursorId cursor_ = crDefault;
+    Font font_;
+    bool parentFont_ = true;
+    Color color_ = clBtnFace;
+    bool parentColor_ = false;
+    std::wstring text_;
+    bool capturesMouse_ = true;
+};
+
+} // namespace fw

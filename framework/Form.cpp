@@ -1,0 +1,292 @@
+#include "Form.h"
+
+#include "Application.h"
+
+#include <stdexcept>
+
+namespace fw {
+
+Form::Form(Control* owner) : WinControl(owner) {
+    SetVisibleFlag(false);
+    SetParentFont(false);
+    SetBounds(0, 0, 320, 240);
+}
+
+Form::~Form() {
+    // Destroy the children while this is still a Form, so that they can tell it.
+    focused_ = nullptr;
+    DestroyChildren();
+    focused_ = nullptr;
+}
+
+DWORD Form::StyleBits() const noexcept {
+    DWORD style = WS_CLIPCHILDREN;
+    switch (borderStyle_) {
+    case BorderStyle::None:
+        return style | WS_POPUP;
+    case BorderStyle::Single:
+        style |= WS_CAPTION;
+        break;
+    case BorderStyle::Sizeable:
+        style |= WS_CAPTION | WS_THICKFRAME;
+        break;
+    case BorderStyle::Dialog:
+        style |= WS_CAPTION | DS_MODALFRAME;
+        break;
+    }
+    if (borderIcons_.systemMenu)
+        style |= WS_SYSMENU;
+    if (borderStyle_ != BorderStyle::Dialog) {
+        if (borderIcons_.minimize)
+            style |= WS_MINIMIZEBOX;
+        if (borderIcons_.maximize)
+            style |= WS_MAXIMIZEBOX;
+    }
+    return style;
+}
+
+DWORD Form::ExStyleBits() const noexcept {
+    return borderStyle_ == BorderStyle::Dialog ? WS_EX_DLGMODALFRAME : 0;
+}
+
+void Form::CreateParamsFor(CreateParams& p) {
+    WinControl::CreateParamsFor(p);
+    p.className = L"OrvalisForm";
+    p.classStyle = CS_DBLCLKS;
+    p.style = StyleBits();
+    if (Visible())
+        p.style |= WS_VISIBLE;
+    p.exStyle = ExStyleBits();
+    auto* ownerForm = dynamic_cast<Form*>(Owner());
+    p.parent = ownerForm ? ownerForm->Handle() : Application::Instance().Handle();
+}
+
+SIZE Form::FrameSize() const noexcept {
+    if (HWND h = HandleIfAllocated()) {
+        RECT w, c;
+        ::GetWindowRect(h, &w);
+        ::GetClientRect(h, &c);
+        return {(w.right - w.left) - c.right, (w.bottom - w.top) - c.bottom};
+    }
+    RECT r{0, 0, 0, 0};
+    ::AdjustWindowRectEx(&r, StyleBits(), FALSE, ExStyleBits());
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+int Form::ClientWidth() const noexcept {
+    return Width() - FrameSize().cx;
+}
+int Form::ClientHeight() const noexcept {
+    return Height() - FrameSize().cy;
+}
+void Form::SetClientWidth(int w) {
+    SetBounds(Left(), Top(), w + FrameSize().cx, Height());
+}
+void Form::SetClientHeight(int h) {
+    SetBounds(Left(), Top(), Width(), h + FrameSize().cy);
+}
+RECT Form::ClientRect() const noexcept {
+    return {0, 0, ClientWidth(), ClientHeight()};
+}
+
+void Form::ApplyStyle() {
+    HWND h = HandleIfAllocated();
+    if (!h)
+        return;
+    const DWORD keep = static_cast<DWORD>(::GetWindowLongW(h, GWL_STYLE)) & (WS_VISIBLE | WS_DISABLED);
+    ::SetWindowLongW(h, GWL_STYLE, static_cast<LONG>(StyleBits() | keep));
+    ::SetWindowLongW(h, GWL_EXSTYLE, static_cast<LONG>(ExStyleBits()));
+    ::SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetBorderStyle(BorderStyle s) {
+    borderStyle_ = s;
+    ApplyStyle();
+}
+
+void Form::SetBorderIcons(const BorderIcons& icons) {
+    borderIcons_ = icons;
+    ApplyStyle();
+}
+
+void Form::SetIcon(HICON big, HICON small) noexcept {
+    bigIcon_ = big;
+    smallIcon_ = small;
+    if (HWND h = HandleIfAllocated()) {
+        ::SendMessageW(h, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        ::SendMessageW(h, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    }
+}
+
+void Form::SetVisible(bool v) {
+    if (v) {
+        HWND h = Handle();
+        if (bigIcon_ || smallIcon_)
+            SetIcon(bigIcon_, smallIcon_);
+        SetVisibleFlag(true);
+        ::ShowWindow(h, SW_SHOW);
+    } else {
+        SetVisibleFlag(false);
+        if (HWND h = HandleIfAllocated())
+            ::ShowWindow(h, SW_HIDE);
+    }
+}
+
+void Form::Show() {
+    SetVisible(true);
+    ::SetForegroundWindow(Handle());
+}
+
+void Form::Hide() {
+    SetVisible(false);
+}
+
+void Form::Close() {
+    if (OnClose)
+        OnClose(*this);
+    if (modal_)
+        modalResult_ = mrCancel;
+    else if (Application::Instance().MainForm() == this)
+        Application::Instance().Terminate();
+    else
+        Hide();
+}
+
+namespace {
+
+struct DisabledWindows {
+    HWND except;
+    std::vector<HWND> list;
+};
+
+BOOL CALLBACK DisableOne(HWND h, LPARAM lp) {
+    auto* d = reinterpret_cast<DisabledWindows*>(lp);
+    if (h != d->except && ::IsWindowVisible(h) && ::IsWindowEnabled(h)) {
+        ::EnableWindow(h, FALSE);
+        d->list.push_back(h);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+int Form::ShowModal() {
+    if (Visible() || modal_)
+        throw std::runtime_error("Cannot make a visible window modal");
+    if (::GetCapture())
+        ::SendMessageW(::GetCapture(), WM_CANCELMODE, 0, 0);
+    ::ReleaseCapture();
+    Application& app = Application::Instance();
+    HWND self = Handle();
+    DisabledWindows disabled{self, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &DisableOne, reinterpret_cast<LPARAM>(&disabled));
+    modal_ = true;
+    modalResult_ = mrNone;
+    // Whatever ends the loop, the other windows are enabled again before the
+    // form hides, so that activation returns to the owner.
+    struct Restore {
+        Form& form;
+        DisabledWindows& disabled;
+        ~Restore() {
+            for (HWND h : disabled.list)
+                if (::IsWindow(h))
+                    ::EnableWindow(h, TRUE);
+            form.Hide();
+            form.modal_ = false;
+        }
+    } restore{*this, disabled};
+    Show();
+    while (modalResult_ == mrNone) {
+        app.HandleMessage();
+        if (app.Terminated())
+            modalResult_ = mrCancel;
+    }
+    return modalResult_;
+}
+
+void Form::SetFocusedControl(WinControl* c) {
+    if (c == this)
+        c = nullptr;
+    if (focused_ == c)
+        return;
+    focused_ = c;
+    FocusChanged(c);
+}
+
+void Form::SelectFirst() {
+    if (WinControl* c = FindNextControl(nullptr, true, true, false))
+        c->SetFocus();
+}
+
+void Form::SendCancelMode() {
+    if (active_ && focused_)
+        focused_->CancelMode();
+}
+
+void Form::ControlDestroying(Control* c) noexcept {
+    if (focused_ == c)
+        focused_ = nullptr;
+}
+
+void Form::ActivateFocus() {
+    // The form gives the focus back to its focused control, or to the first
+    // control in tab order when none has had it yet.
+    if (focused_ && focused_->CanFocus() && focused_->HandleAllocated()) {
+        ::SetFocus(focused_->HandleIfAllocated());
+        return;
+    }
+    focused_ = nullptr;
+    if (WinControl* c = FindNextControl(nullptr, true, true, false)) {
+        ::SetFocus(c->Handle());
+        return;
+    }
+    ::SetFocus(HandleIfAllocated());
+}
+
+bool Form::DialogKey(WORD key, ShiftState shift) {
+    if (!(shift & ssAlt)) {
+        if (key == VK_TAB && !(shift & ssCtrl)) {
+            SelectNext(focused_, !(shift & ssShift), true);
+            return true;
+        }
+        if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
+            if (!focused_)
+                return false;
+            if (WinControl* p = focused_->Parent())
+                p->SelectNext(focused_, key == VK_RIGHT || key == VK_DOWN, false);
+            return true;
+        }
+    }
+    return WinControl::DialogKey(key, shift);
+}
+
+LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_ACTIVATE:
+        active_ = LOWORD(wp) != WA_INACTIVE;
+        if (active_ && !HIWORD(wp)) {
+            ActivateFocus();
+            return 0;
+        }
+        break;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        SendCancelMode();
+        break;
+    case WM_SYSCOMMAND:
+        if ((wp & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
+            Application::Instance().Minimize();
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return WinControl::WndProc(msg, wp, lp);
+}
+
+} // namespace fw

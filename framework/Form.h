@@ -1,0 +1,85 @@
+// A top-level window: border style, client size, modal showing and result,
+// the focused control, and the form-level keyboard rules (Tab and arrows move
+// the focus; other dialog keys and characters are offered to every control).
+#pragma once
+
+#include "WinControl.h"
+
+namespace fw {
+
+enum class BorderStyle { None, Single, Sizeable, Dialog };
+
+struct BorderIcons {
+    bool systemMenu = true;
+    bool minimize = true;
+    bool maximize = true;
+};
+
+class Form : public WinControl {
+public:
+    // owner: the form that owns this one's window, or null for the application window.
+    explicit Form(Control* owner = nullptr);
+    ~Form() override;
+
+    BorderStyle GetBorderStyle() const noexcept { return borderStyle_; }
+    void SetBorderStyle(BorderStyle s);
+    const BorderIcons& GetBorderIcons() const noexcept { return borderIcons_; }
+    void SetBorderIcons(const BorderIcons& icons);
+
+    int ClientWidth() const noexcept;
+    int ClientHeight() const noexcept;
+    void SetClientWidth(int w);
+    void SetClientHeight(int h);
+    RECT ClientRect() const noexcept override;
+
+    const std::wstring& Caption() const noexcept { return Text(); }
+    void SetCaption(const std::wstring& c) { SetText(c); }
+    void SetIcon(HICON big, HICON small) noexcept;
+
+    int ModalResult() const noexcept { return modalResult_; }
+    void SetModalResult(int r) noexcept { modalResult_ = r; }
+    bool Modal() const noexcept { return modal_; }
+    // Disables the program's other windows, shows the form and runs messages
+    // until its modal result is not 0; returns that result.
+    int ShowModal();
+    void Show();
+    void Hide();
+    void SetVisible(bool v) override;
+    // Modal: result Cancel. The main form: ends the program. Otherwise: hides.
+    void Close();
+    bool Active() const noexcept { return active_; }
+
+    WinControl* FocusedControl() const noexcept { return focused_; }
+    // Records the focused control and tells every control of the form.
+    void SetFocusedControl(WinControl* c);
+    void SelectFirst();
+    // Cancel mode to the focused control when the form is active.
+    void SendCancelMode();
+    void ControlDestroying(Control* c) noexcept;
+
+    bool DialogKey(WORD key, ShiftState shift) override;
+
+    NotifyEvent OnCreate;
+    NotifyEvent OnClose;
+
+protected:
+    void CreateParamsFor(CreateParams& p) override;
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    DWORD StyleBits() const noexcept;
+    DWORD ExStyleBits() const noexcept;
+
+private:
+    void ApplyStyle();
+    void ActivateFocus();
+    SIZE FrameSize() const noexcept; // outer minus client size
+    BorderStyle borderStyle_ = BorderStyle::Sizeable;
+    BorderIcons borderIcons_;
+    int modalResult_ = 0;
+    bool modal_ = false;
+    bool active_ = false;
+    WinControl* focused_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+};
+
+} // namespace fw
