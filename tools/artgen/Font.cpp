@@ -25,7 +25,7 @@ struct Font::Impl {
     }
 
     FT_GlyphSlot Load(unsigned char ch) const {
-        if (FT_Load_Char(face, ch, FT_LOAD_TARGET_NORMAL) != 0) {
+        if (FT_Load_Char(face, ch, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT) != 0) {
             throw std::runtime_error("cannot load glyph");
         }
         FT_GlyphSlot glyph = face->glyph;

@@ -71,6 +71,9 @@ Shape StrokeCircle(float cx, float cy, float r, float width);
 Shape StrokeEllipse(float cx, float cy, float rx, float ry, float width);
 Shape StrokeRoundRect(float x0, float y0, float x1, float y1, float r, float width);
 
+// Catmull-Rom curve through the control points, `steps` segments between two of them.
+std::vector<Point> Spline(const std::vector<Point>& controls, bool closed, int steps = 8);
+
 Shape Union(Shape a, Shape b);
 Shape Intersect(Shape a, Shape b);
 Shape Subtract(Shape a, Shape b);

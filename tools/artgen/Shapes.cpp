@@ -146,6 +146,34 @@ Shape StrokeRoundRect(float x0, float y0, float x1, float y1, float r, float wid
         Box{x0 - half, y0 - half, x1 + half, y1 + half}};
 }
 
+std::vector<Point> Spline(const std::vector<Point>& controls, bool closed, int steps) {
+    const int n = static_cast<int>(controls.size());
+    auto at = [&](int i) {
+        if (closed) {
+            return controls[static_cast<size_t>((i % n + n) % n)];
+        }
+        return controls[static_cast<size_t>(std::clamp(i, 0, n - 1))];
+    };
+    std::vector<Point> out;
+    const int segments = closed ? n : n - 1;
+    for (int i = 0; i < segments; ++i) {
+        const Point p0 = at(i - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
+        for (int s = 0; s < steps; ++s) {
+            const float t = static_cast<float>(s) / static_cast<float>(steps);
+            const float t2 = t * t, t3 = t2 * t;
+            auto blend = [&](float a, float b, float c, float d) {
+                return 0.5f * (2 * b + (-a + c) * t + (2 * a - 5 * b + 4 * c - d) * t2 +
+                               (-a + 3 * b - 3 * c + d) * t3);
+            };
+            out.push_back(Point{blend(p0.x, p1.x, p2.x, p3.x), blend(p0.y, p1.y, p2.y, p3.y)});
+        }
+    }
+    if (!closed && n > 0) {
+        out.push_back(controls.back());
+    }
+    return out;
+}
+
 Shape Union(Shape a, Shape b) {
     const Box bounds{std::min(a.bounds.x0, b.bounds.x0), std::min(a.bounds.y0, b.bounds.y0),
                      std::max(a.bounds.x1, b.bounds.x1), std::max(a.bounds.y1, b.bounds.y1)};

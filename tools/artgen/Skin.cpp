@@ -111,11 +111,11 @@ void PaintTitleStrip(Raster& face) {
 void PaintProductName(Raster& face) {
     const std::string name = "Orvalis";
     constexpr int inkLeft = 156, inkTop = 12, inkWidth = 133, inkHeight = 14;
-    constexpr float weight = 1.0f;
+    constexpr float weight = 1.6f;
     // The largest size whose letters, with their light edge below, fit the height.
     int size = 12;
     for (int probeSize = 12; probeSize <= 26; ++probeSize) {
-        Font probe(TahomaBold(), probeSize);
+        Font probe(TahomaRegular(), probeSize);
         probe.SetEmbolden(weight);
         const Box ink = probe.InkBounds(name);
         if (ink.y1 - ink.y0 <= inkHeight - 1) {
@@ -124,7 +124,7 @@ void PaintProductName(Raster& face) {
     }
     // Widen the glyphs, then close the remaining gap with letter spacing.
     auto inkWidthOf = [&](int width, int tracking) {
-        Font probe(TahomaBold(), size, width);
+        Font probe(TahomaRegular(), size, width);
         probe.SetEmbolden(weight);
         probe.SetTracking(tracking);
         const Box ink = probe.InkBounds(name);
@@ -138,7 +138,7 @@ void PaintProductName(Raster& face) {
     while (inkWidthOf(width, tracking + 1) <= inkWidth) {
         ++tracking;
     }
-    Font font(TahomaBold(), size, width);
+    Font font(TahomaRegular(), size, width);
     font.SetEmbolden(weight);
     font.SetTracking(tracking);
     const Box ink = font.InkBounds(name);
