@@ -112,7 +112,7 @@ def run(*args, timeout=30, check=True):
 
 def screenshot(save_as=None):
     """The whole X screen as an Image; optionally also saved as a PNG."""
-    data = run("import", "-window", "root", "ppm:-").stdout
+    data = run("import", "-window", "root", "-depth", "8", "ppm:-").stdout
     if save_as:
         subprocess.run(["convert", "ppm:-", save_as], input=data, check=True, timeout=30, capture_output=True)
     return parse_ppm(data)
@@ -123,8 +123,17 @@ def set_root_colour(colour):
     run("xsetroot", "-solid", colour)
 
 
+def mouse_location():
+    out = run("xdotool", "getmouselocation", "--shell").stdout.decode()
+    values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+    return int(values["X"]), int(values["Y"])
+
+
 def mouse_move(x, y):
-    run("xdotool", "mousemove", "--sync", str(x), str(y))
+    """Moves the pointer and waits until X reports it there."""
+    # Not xdotool's --sync: it waits seconds when the pointer is already in place.
+    run("xdotool", "mousemove", str(x), str(y))
+    wait_until(lambda: mouse_location() == (x, y), timeout=2, interval=0.02)
 
 
 def mouse_down(button=1):
