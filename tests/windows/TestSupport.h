@@ -1,0 +1,37 @@
+// Helpers shared by the Windows tests: running the message loop until a
+// condition holds, real mouse input, and reading back window pixels.
+#pragma once
+
+#include "framework/Bitmap.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// Handles messages (with idle processing, as the loop does) until pred holds
+// or the timeout passes; returns whether pred held.
+bool PumpUntil(const std::function<bool()>& pred, int timeoutMs = 3000);
+// Handles every pending message, then runs the idle step once.
+void PumpIdle();
+// Handles messages for about ms milliseconds.
+void PumpFor(int ms);
+
+// Real input through SendInput, in screen coordinates.
+void MoveMouse(int x, int y);
+void MouseButton(bool left, bool down);
+void KeyPress(WORD vk, bool down);
+
+// The window's on-screen pixels (client area), via a screen DC.
+fw::Bitmap CaptureScreen(const RECT& screenRect);
+
+// The pixel set of a region, as rows of booleans of size w x h.
+std::vector<bool> RegionPixels(HRGN rgn, int w, int h);
+
+// Wine is not Windows: lets a test say why it cannot pass there.
+bool RunningUnderWine();
+
+} // namespace testing_support
