@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Form.h"
+#include "Menu.h"
 
 #include <algorithm>
 #include <set>
@@ -327,6 +328,11 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_WINDOWPOSCHANGED:
         UpdateBoundsFromWindow();
+        break;
+    case WM_COMMAND:
+        // A popup menu's chosen entry, posted to its owner window.
+        if (lp == 0 && HIWORD(wp) == 0 && PopupMenu::DispatchCommand(LOWORD(wp)))
+            return 0;
         break;
     default:
         break;

@@ -1,0 +1,70 @@
+// Popup menus of plain text entries. Each time a menu is about to open, every
+// entry without an accelerator gets one; the mark stays in the caption, so
+// later openings give the same accelerators. A chosen entry's handler runs
+// after the menu has closed, when its command message is dispatched.
+#pragma once
+
+#include "Handles.h"
+#include "Types.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class MenuItem;
+// Menu handlers receive the entry that was chosen.
+using MenuEvent = std::function<void(MenuItem& sender)>;
+
+class MenuItem {
+public:
+    MenuItem(std::wstring name, std::wstring caption, MenuEvent onClick);
+    ~MenuItem();
+    MenuItem(const MenuItem&) = delete;
+    MenuItem& operator=(const MenuItem&) = delete;
+
+    const std::wstring& Name() const noexcept { return name_; }
+    const std::wstring& Caption() const noexcept { return caption_; }
+    void SetCaption(const std::wstring& c) { caption_ = c; }
+    bool IsSeparator() const noexcept { return caption_ == L"-"; }
+    UINT CommandId() const noexcept { return id_; }
+    void Click();
+
+    MenuEvent OnClick;
+
+private:
+    std::wstring name_;
+    std::wstring caption_;
+    UINT id_;
+};
+
+class PopupMenu {
+public:
+    explicit PopupMenu(std::wstring name) : name_(std::move(name)) {}
+    const std::wstring& Name() const noexcept { return name_; }
+
+    MenuItem& Add(std::wstring name, std::wstring caption, MenuEvent onClick = {});
+    const std::vector<std::unique_ptr<MenuItem>>& Items() const noexcept { return items_; }
+    MenuItem* Find(const std::wstring& name) const noexcept;
+
+    // Gives entries without an accelerator their automatic one.
+    void RethinkHotkeys();
+    // Opens the menu with its top-left corner at the screen point (Windows
+    // shifts it into the screen), owned by the given window, and returns when
+    // it has closed. Either mouse button chooses an entry.
+    void Popup(int x, int y, HWND owner);
+
+    // Runs the handler of the entry with this command id, if any (from WM_COMMAND).
+    static bool DispatchCommand(UINT id);
+
+    // Called before the menu opens (tests use it to see the built menu).
+    std::function<void(HMENU)> OnPopup;
+
+private:
+    std::wstring name_;
+    std::vector<std::unique_ptr<MenuItem>> items_;
+};
+
+} // namespace fw
