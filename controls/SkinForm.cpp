@@ -7,7 +7,7 @@
 
 namespace controls {
 
-void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color transparentColor) {
+fw::UniqueRgn CreateRegionFromBitmap(const fw::Bitmap& bitmap, fw::Color transparentColor) {
     const std::vector<core::PixelRun> runs = core::ScanOpaqueRuns(bitmap.View(), transparentColor);
     // One region from all run rectangles: the same shape as their union, made
     // with a single call instead of one combine per run.
@@ -27,8 +27,12 @@ void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color tra
             ::UnionRect(&bounds, &bounds, &rects[i]);
     }
     rgn->rdh.rcBound = bounds;
-    fw::UniqueRgn region(runs.empty() ? ::CreateRectRgn(0, 0, 0, 0)
+    return fw::UniqueRgn(runs.empty() ? ::CreateRectRgn(0, 0, 0, 0)
                                       : ::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), rgn));
+}
+
+void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color transparentColor) {
+    fw::UniqueRgn region = CreateRegionFromBitmap(bitmap, transparentColor);
     if (!region)
         return;
     // On success the window owns the region; on failure it is still ours and is freed.

@@ -14,6 +14,8 @@ namespace controls {
 // Replaces the window's region by the shape of the bitmap's pixels that are
 // not exactly transparentColor, less the last column, built from horizontal runs.
 void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color transparentColor);
+// The region SetWindowRegionFromBitmap gives the window, still owned by the caller.
+fw::UniqueRgn CreateRegionFromBitmap(const fw::Bitmap& bitmap, fw::Color transparentColor);
 
 class TsuiSkinForm : public fw::Control {
 public:
