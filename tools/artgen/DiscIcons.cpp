@@ -119,28 +119,28 @@ void PaintFlameAndStick(Raster& target, const DiscPlace& disc) {
     const std::vector<Point> outer = Spline(d.Ps({{0, 6},
                                                   {12, 2},
                                                   {17, -8},
-                                                  {14, -19},
-                                                  {9, -26},
-                                                  {12, -36},
-                                                  {3, -30},
-                                                  {-1, -41},
-                                                  {-6, -29},
-                                                  {-13, -32},
-                                                  {-12, -21},
+                                                  {14, -18},
+                                                  {9, -24},
+                                                  {11, -32},
+                                                  {3, -27},
+                                                  {-1, -36},
+                                                  {-6, -26},
+                                                  {-12, -29},
+                                                  {-12, -20},
                                                   {-17, -10},
                                                   {-14, 1}}),
                                             true, 10);
     const std::vector<Point> core =
-        Spline(d.Ps({{0, 4}, {8, 0}, {10, -9}, {5, -19}, {0, -28}, {-4, -18}, {-9, -9}, {-7, 1}}), true, 10);
-    const Point base = d.P(0, 6), tip = d.P(0, -41);
+        Spline(d.Ps({{0, 4}, {8, 0}, {10, -9}, {5, -18}, {0, -25}, {-4, -17}, {-9, -9}, {-7, 1}}), true, 10);
+    const Point base = d.P(0, 6), tip = d.P(0, -36);
     Raster glow(target.Width(), target.Height());
     glow.Fill(Polygon(outer), Rgb(255, 120, 20));
-    target.Draw(glow.Blurred(d.S(3.0f)), 0, 0, 0.7f);
+    target.Draw(glow.Blurred(d.S(2.4f)), 0, 0, 0.7f);
     target.Fill(
         Polygon(outer),
         Linear(base, tip, {{0, Rgb(255, 196, 40)}, {0.45f, Rgb(255, 128, 16)}, {1, Rgb(226, 52, 8)}}));
     target.Fill(Polygon(core),
-                Linear(base, d.P(0, -28), {{0, Rgb(255, 252, 214)}, {1, Rgb(255, 206, 60, 0.6f)}}));
+                Linear(base, d.P(0, -25), {{0, Rgb(255, 252, 214)}, {1, Rgb(255, 206, 60, 0.6f)}}));
 
     // Glowing yellow tip.
     Raster spark(target.Width(), target.Height());
