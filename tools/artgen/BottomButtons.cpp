@@ -26,7 +26,7 @@ Raster PaintSegment(const Raster& skin, const ButtonBounds& button, const char* 
     picture.Fill(bar, Rgb(92, 92, 96));
     const float lift = state == BarState::Hover ? 16.0f : 0.0f;
     picture.Fill(face, Vertical(t + 1, b - 1,
-                                {{0, Rgb(233 + lift * 0.5f, 233 + lift * 0.5f, 233 + lift * 0.5f)},
+                                {{0, Rgb(233 + lift, 233 + lift, 233 + lift)},
                                  {0.45f, Rgb(200 + lift, 200 + lift, 202 + lift)},
                                  {0.55f, Rgb(176 + lift, 176 + lift, 178 + lift)},
                                  {1, Rgb(142 + lift, 142 + lift, 142 + lift)}}));
