@@ -56,10 +56,6 @@ bool IsOutline(int x, int y) {
     return IsFace(x, y) && (!IsFace(x - 1, y) || !IsFace(x + 1, y) || !IsFace(x, y - 1) || !IsFace(x, y + 1));
 }
 
-float Mirror(float x) {
-    return static_cast<float>(kFaceRight) - x;
-}
-
 Color BandColor(int y) {
     const float r = Ramp(static_cast<float>(y), {{179, 207}, {190, 201}, {216, 101}});
     const float g = Ramp(static_cast<float>(y), {{179, 20}, {190, 18}, {216, 6}});
@@ -244,7 +240,6 @@ Raster PaintSkinFace() {
     PaintDisplayPanel(face);
     PaintRedBand(face);
     PaintOutline(face);
-    (void)Mirror;
     return face;
 }
 
