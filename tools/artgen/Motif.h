@@ -17,6 +17,7 @@ struct DiscLook {
     float rimWidth = 0;     // translucent outer edge; 0 for none
     float edgeWidth = 1;    // dark line that keeps the disc apart from a light ground
     float grooves = 0;      // strength of the fine rings; 0 where they would only add noise
+    float seams = 0;        // strength of the lines where the recorded area starts and ends
 };
 
 struct FlameLook {
@@ -36,6 +37,7 @@ struct ArmLook {
     float width = 0;
     float headLength = 0;
     float headWidth = 0;
+    float headTurn = 0; // radians the head is turned down from the arm's own direction
     float edgeWidth = 1;
 };
 
