@@ -1,0 +1,484 @@
+#include "SUIButton.h"
+
+#include "core/Accelerator.h"
+#include "framework/Form.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace controls {
+
+namespace {
+
+constexpr UINT_PTR kRepeatTimerId = 1;
+// The face of a state whose picture cannot be made into a bitmap.
+constexpr int kFallbackWidth = 74;
+constexpr int kFallbackHeight = 21;
+
+struct ImageListTraits {
+    static void Free(HIMAGELIST h) noexcept { ::ImageList_Destroy(h); }
+};
+using UniqueImageList = fw::UniqueHandle<HIMAGELIST, ImageListTraits>;
+
+TsuiUIStyle InitialStyle(fw::Control* owner) {
+    // A themed panel on the owner form decides the style of the form's buttons.
+    if (auto* form = dynamic_cast<fw::Form*>(owner))
+        for (const auto& c : form->Controls())
+            if (auto* panel = dynamic_cast<const TsuiForm*>(c.get()))
+                return panel->UIStyle();
+    return TsuiUIStyle::DeepBlue;
+}
+
+// The greyed rendering of a disabled button's picture; pixels of the mask
+// colour stay as they are, so that masking still leaves them out.
+void GreyOut(fw::Bitmap& bmp, COLORREF mask) {
+    for (int y = 0; y < bmp.Height(); ++y)
+        for (int x = 0; x < bmp.Width(); ++x) {
+            const COLORREF c = bmp.Pixel(x, y);
+            if (c == mask)
+                continue;
+            const int lum = (GetRValue(c) * 30 + GetGValue(c) * 59 + GetBValue(c) * 11) / 100;
+            BYTE v = static_cast<BYTE>(128 + lum / 2);
+            if (RGB(v, v, v) == mask)
+                --v;
+            bmp.SetPixel(x, y, RGB(v, v, v));
+        }
+}
+
+wchar_t Upper(wchar_t ch) noexcept {
+    return static_cast<wchar_t>(reinterpret_cast<UINT_PTR>(::CharUpperW(reinterpret_cast<LPWSTR>(ch))));
+}
+
+} // namespace
+
+TsuiCustomButton::TsuiCustomButton(fw::Control* owner)
+    : fw::WinControl(owner), uiStyle_(InitialStyle(owner)) {
+    SetTabStop(true);
+    SetParentColor(true);
+    SetCapturesMouse(true);
+}
+
+TsuiCustomButton::~TsuiCustomButton() {
+    if (fileTheme_)
+        fileTheme_->RemoveClient(this);
+    StopRepeatTimer();
+}
+
+void TsuiCustomButton::CreateParamsFor(fw::CreateParams& p) {
+    fw::WinControl::CreateParamsFor(p);
+    // No background brush and no CS_DBLCLKS: the face is only ever drawn by the
+    // paint's one copy, and the second press of a double-click stays a press.
+    p.className = L"OrvalisSuiButton";
+    p.classStyle = 0;
+}
+
+void TsuiCustomButton::CreateWnd() {
+    acceptsEnter_ = default_;
+}
+
+// Properties.
+
+void TsuiCustomButton::SetCaption(const std::wstring& caption) {
+    caption_ = caption;
+    SetText(caption);
+    CaptionUpdated();
+    Repaint();
+}
+
+void TsuiCustomButton::SetAutoSize(bool a) {
+    autoSize_ = a;
+    ApplyAutoSize();
+    Repaint();
+}
+
+void TsuiCustomButton::SetDefault(bool d) {
+    default_ = d;
+    // Every button of the form works out again whether Enter is its key.
+    if (HandleAllocated())
+        if (fw::Form* form = ParentForm())
+            form->FocusChanged(form->FocusedControl());
+}
+
+void TsuiCustomButton::SetTransparent(bool t) {
+    transparent_ = t;
+    TransparentUpdated();
+    Repaint();
+}
+
+void TsuiCustomButton::SetUIStyle(TsuiUIStyle s) {
+    uiStyle_ = s;
+    UIStyleUpdated();
+    Repaint();
+}
+
+void TsuiCustomButton::SetFocusedRectMargin(int m) {
+    focusedRectMargin_ = m;
+    Repaint();
+}
+
+void TsuiCustomButton::SetFileTheme(TsuiFileTheme* theme) {
+    if (fileTheme_)
+        fileTheme_->RemoveClient(this);
+    fileTheme_ = theme;
+    if (fileTheme_)
+        fileTheme_->AddClient(this);
+}
+
+void TsuiCustomButton::FileThemeRemoved(TsuiFileTheme& theme) {
+    if (fileTheme_ != &theme)
+        return;
+    fileTheme_ = nullptr;
+    SetUIStyle(TsuiUIStyle::DeepBlue);
+}
+
+void TsuiCustomButton::SetEnabled(bool e) {
+    fw::WinControl::SetEnabled(e);
+    EnabledUpdated();
+    Repaint();
+}
+
+// Framework notifications.
+
+void TsuiCustomButton::MouseEnter() {
+    mouseOver_ = true;
+    Repaint();
+    if (OnMouseEnter)
+        OnMouseEnter(*this);
+}
+
+void TsuiCustomButton::MouseLeave() {
+    mouseOver_ = false;
+    mousePressed_ = false;
+    StopRepeatTimer();
+    Repaint();
+    if (OnMouseExit)
+        OnMouseExit(*this);
+}
+
+void TsuiCustomButton::CancelMode() {
+    mouseOver_ = false;
+    mousePressed_ = false;
+    StopRepeatTimer();
+    Repaint();
+}
+
+bool TsuiCustomButton::DialogKey(WORD key, fw::ShiftState shift) {
+    const bool ours = (key == VK_RETURN && acceptsEnter_) || (key == VK_ESCAPE && cancel_);
+    if (ours && !(shift & (fw::ssShift | fw::ssCtrl | fw::ssAlt)) && CanFocus()) {
+        Click();
+        return true;
+    }
+    return fw::WinControl::DialogKey(key, shift);
+}
+
+bool TsuiCustomButton::DialogChar(wchar_t ch) {
+    const wchar_t accel = core::AcceleratorChar(caption_);
+    if (accel && Upper(ch) == Upper(accel) && Parent() && Parent()->Enabled() && Enabled() && Visible()) {
+        Click();
+        return true;
+    }
+    return false;
+}
+
+void TsuiCustomButton::FocusChanged(fw::Control*) {
+    acceptsEnter_ = default_;
+    Repaint();
+}
+
+void TsuiCustomButton::FontChanged() {
+    FontUpdated();
+}
+
+void TsuiCustomButton::TextChanged() {
+    // The window text leads: a text set from outside becomes the caption. A
+    // caption write has already made them equal.
+    if (Text() != caption_)
+        SetCaption(Text());
+}
+
+// Mouse and keyboard.
+
+void TsuiCustomButton::StartRepeatTimer() {
+    repeatTimerExists_ = true;
+    const int period = std::max(interval_, 0);
+    // SetTimer would turn 0 into its shortest period; a period of 0 never ticks.
+    if (period > 0 && HandleAllocated())
+        repeatTimer_ = fw::WindowTimer(HandleIfAllocated(), kRepeatTimerId, static_cast<UINT>(period));
+}
+
+void TsuiCustomButton::StopRepeatTimer() noexcept {
+    repeatTimer_.reset();
+    repeatTimerExists_ = false;
+}
+
+void TsuiCustomButton::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) {
+    if (button == fw::MouseButton::Left) {
+        mousePressed_ = true;
+        if (!repeatTimerExists_)
+            StartRepeatTimer();
+        if (TabStop() && CanFocus()) {
+            try {
+                SetFocus();
+            } catch (...) {
+                // The press goes on without the focus.
+            }
+        }
+        Repaint();
+    }
+    fw::WinControl::MouseDown(button, shift, x, y);
+}
+
+void TsuiCustomButton::MouseMove(fw::ShiftState shift, int x, int y) {
+    fw::WinControl::MouseMove(shift, x, y);
+    if (x < 0 || y < 0 || x > Width() || y > Height()) {
+        mouseOver_ = false;
+        mousePressed_ = false;
+        Repaint();
+    }
+}
+
+void TsuiCustomButton::Click() {
+    if (mousePressed_) {
+        mousePressed_ = false;
+        StopRepeatTimer();
+        Repaint();
+    }
+    if (fw::Form* form = ParentForm())
+        form->SetModalResult(modalResult_);
+    fw::WinControl::Click();
+}
+
+void TsuiCustomButton::KeyDown(WORD& key, fw::ShiftState shift) {
+    fw::WinControl::KeyDown(key, shift);
+    // With Alt held the key arrives as a system key, which is not a press.
+    if ((key == VK_SPACE || key == VK_RETURN) && !(shift & fw::ssAlt) && Focused() && Enabled()) {
+        mousePressed_ = true;
+        Repaint();
+    }
+}
+
+void TsuiCustomButton::KeyUp(WORD& key, fw::ShiftState shift) {
+    fw::WinControl::KeyUp(key, shift);
+    if ((key == VK_SPACE || key == VK_RETURN) && Focused() && mousePressed_ && Enabled()) {
+        mousePressed_ = false;
+        Repaint();
+        Click();
+    }
+}
+
+LRESULT TsuiCustomButton::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1; // never erased: the paint covers every pixel
+    case WM_PAINT:
+        if (wp) {
+            PaintFace(reinterpret_cast<HDC>(wp));
+        } else {
+            fw::PaintDC pdc(HandleIfAllocated());
+            PaintFace(pdc.get());
+        }
+        return 0;
+    case WM_PRINTCLIENT:
+        PaintFace(reinterpret_cast<HDC>(wp));
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+        const LRESULT r = fw::WinControl::WndProc(msg, wp, lp);
+        Repaint();
+        return r;
+    }
+    case WM_TIMER:
+        if (wp != kRepeatTimerId)
+            break;
+        if (OnMouseContinuouslyDown)
+            OnMouseContinuouslyDown(*this);
+        return 0;
+    case WM_CAPTURECHANGED: {
+        const LRESULT r = fw::WinControl::WndProc(msg, wp, lp);
+        // Without the capture the mouse press is over, whether by the release
+        // or because another window took the mouse (a system move, a menu):
+        // the timer must not run on, nor the pressed face stay.
+        if (repeatTimerExists_) {
+            StopRepeatTimer();
+            if (mousePressed_) {
+                mousePressed_ = false;
+                Repaint();
+            }
+        }
+        return r;
+    }
+    case WM_SETTEXT: {
+        const LRESULT r = fw::WinControl::WndProc(msg, wp, lp);
+        const auto* s = reinterpret_cast<const wchar_t*>(lp);
+        if (const std::wstring text = s ? s : L""; text != Text())
+            SetText(text);
+        return r;
+    }
+    default:
+        break;
+    }
+    return fw::WinControl::WndProc(msg, wp, lp);
+}
+
+// Painting.
+
+void TsuiCustomButton::FetchStatePicture(fw::Bitmap& bitmap) {
+    try {
+        if (!Enabled())
+            FetchPicDisabled(bitmap);
+        else if (mousePressed_)
+            FetchPicMouseDown(bitmap);
+        else if (mouseOver_)
+            FetchPicMouseOn(bitmap);
+        else
+            FetchPicNormal(bitmap);
+    } catch (...) {
+        // A picture that cannot become a bitmap is no reason to stop painting.
+        bitmap.Create(kFallbackWidth, kFallbackHeight);
+        bitmap.Fill(RGB(255, 255, 255));
+    }
+}
+
+void TsuiCustomButton::PaintFace(HDC dc) {
+    const RECT client = ClientRect();
+    const int w = client.right - client.left, h = client.bottom - client.top;
+    fw::Bitmap picture;
+    FetchStatePicture(picture);
+    picture.SetTransparent(pictureTransparent_);
+    {
+        fw::MemoryCanvas buffer(w, h); // the display's pixel format
+        if (transparent_)
+            PaintParentBackground(buffer, *this);
+        else
+            buffer.FillRect(client, GetColor());
+        DrawStatePicture(buffer, picture);
+        picture.Clear();
+        if (Focused() && TabStop())
+            DrawFocusFrame(buffer);
+        buffer.SetFont(GetFont());
+        if (!core::IsBlankCaption(caption_))
+            DrawCaptionText(buffer, caption_);
+        buffer.CopyTo(dc, 0, 0);
+    }
+}
+
+void TsuiCustomButton::PaintParentBackground(fw::Canvas& canvas, fw::Control& control) {
+    fw::WinControl* parent = control.Parent();
+    if (!parent || !parent->HandleAllocated())
+        return;
+    HDC dc = canvas.Handle();
+    fw::ScopedSaveDC save(dc);
+    POINT org{};
+    ::GetViewportOrgEx(dc, &org);
+    ::SetViewportOrgEx(dc, org.x - control.Left(), org.y - control.Top(), nullptr);
+    const RECT pc = parent->ClientRect();
+    ::IntersectClipRect(dc, 0, 0, pc.right - pc.left, pc.bottom - pc.top);
+    HWND pw = parent->HandleIfAllocated();
+    ::SendMessageW(pw, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    ::SendMessageW(pw, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void TsuiCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
+    if (bitmap.Empty())
+        return;
+    const COLORREF mask = bitmap.Pixel(0, 0);
+    fw::Bitmap image(bitmap);
+    if (!Enabled())
+        GreyOut(image, mask);
+    UniqueImageList list(::ImageList_Create(image.Width(), image.Height(),
+                                            ILC_COLOR24 | (pictureTransparent_ ? ILC_MASK : 0), 1, 0));
+    if (!list)
+        return;
+    // AddMasked blackens the masked pixels of its source: image is a copy.
+    if (pictureTransparent_)
+        ::ImageList_AddMasked(list.get(), image.Handle(), mask);
+    else
+        ::ImageList_Add(list.get(), image.Handle(), nullptr);
+    ::ImageList_Draw(list.get(), 0, canvas.Handle(), 0, 0,
+                     pictureTransparent_ ? ILD_TRANSPARENT : ILD_NORMAL);
+}
+
+void TsuiCustomButton::DrawCaptionIn(fw::Canvas& canvas, RECT r) {
+    RECT t = r;
+    canvas.DrawText(caption_, t, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    ::OffsetRect(&t, ((r.right - r.left) - (t.right - t.left)) / 2,
+                 ((r.bottom - r.top) - (t.bottom - t.top)) / 2);
+    canvas.DrawText(std::wstring(caption_.c_str()), t, DT_CENTER);
+}
+
+void TsuiCustomButton::DrawCaptionText(fw::Canvas& canvas, const std::wstring&) {
+    canvas.SetBrushClear(true);
+    RECT r = ClientRect();
+    fw::Font font = GetFont();
+    canvas.SetFont(font);
+    if (!Enabled()) {
+        // Engraved: white one pixel down and right, grey over it.
+        ::OffsetRect(&r, 1, 1);
+        font.color = fw::clWhite;
+        canvas.SetFont(font);
+        DrawCaptionIn(canvas, r);
+        r = ClientRect();
+        font.color = fw::clGray;
+        canvas.SetFont(font);
+    } else if (mousePressed_) {
+        ::OffsetRect(&r, 1, 1);
+    }
+    DrawCaptionIn(canvas, r);
+}
+
+void TsuiCustomButton::DrawFocusFrame(fw::Canvas& canvas) {
+    canvas.SetBrushClear(false);
+    const RECT client = ClientRect();
+    const int m = focusedRectMargin_;
+    const RECT r{m, m, client.right - m, client.bottom - m};
+    ::DrawFocusRect(canvas.Handle(), &r);
+}
+
+// Default pictures: frames of the style strip.
+
+const fw::Bitmap& TsuiCustomButton::ResolvedStrip() const {
+    if (uiStyle_ != TsuiUIStyle::FromThemeFile)
+        return BuiltInButtonStrip(uiStyle_);
+    if (fileTheme_ && fileTheme_->Loaded())
+        return fileTheme_->ButtonPicture();
+    return BuiltInButtonStrip(TsuiUIStyle::DeepBlue);
+}
+
+void TsuiCustomButton::FetchPicNormal(fw::Bitmap& bitmap) {
+    bitmap = StripFrame(ResolvedStrip(), 1, 3);
+}
+
+void TsuiCustomButton::FetchPicMouseOn(fw::Bitmap& bitmap) {
+    bitmap = StripFrame(ResolvedStrip(), 2, 3);
+}
+
+void TsuiCustomButton::FetchPicMouseDown(fw::Bitmap& bitmap) {
+    bitmap = StripFrame(ResolvedStrip(), 3, 3);
+}
+
+void TsuiCustomButton::FetchPicDisabled(fw::Bitmap& bitmap) {
+    bitmap = StripFrame(ResolvedStrip(), 1, 3);
+}
+
+void TsuiCustomButton::ApplyAutoSize() {
+    if (!autoSize_)
+        return;
+    // The stored style, unresolved: FromThemeFile has no strip of its own.
+    const fw::Bitmap& strip = BuiltInButtonStrip(uiStyle_);
+    const int w = strip.Empty() ? kFallbackWidth : strip.Width();
+    const int h = strip.Empty() ? kFallbackHeight : strip.Height();
+    SetHeight(h);
+    SetWidth(w / 3);
+}
+
+void TsuiCustomButton::FontUpdated() {
+    Repaint();
+}
+
+void TsuiCustomButton::TransparentUpdated() {
+    pictureTransparent_ = transparent_;
+    Repaint();
+}
+
+} // namespace controls

@@ -1,0 +1,178 @@
+// Unit SUIButton: the control kit's owner-drawn push buttons.
+//
+// TsuiCustomButton keeps two state flags (the cursor is over it; it is held
+// down), answers the mouse, Space and Enter, the form's dialog keys and its
+// caption's accelerator, copies its modal result into its form on every click,
+// runs a repeat timer while the left button holds it down, and paints every
+// state into an off-screen buffer through a fixed row of overridable steps:
+// background, state picture, focus frame, caption. TsuiImageButton takes its
+// face from four pictures, one per state.
+#pragma once
+
+#include "SUIThemes.h"
+
+#include "framework/Bitmap.h"
+#include "framework/Canvas.h"
+#include "framework/Graphic.h"
+#include "framework/WinControl.h"
+
+#include <string>
+
+namespace controls {
+
+class TsuiCustomButton : public fw::WinControl, private TsuiFileThemeClient {
+public:
+    explicit TsuiCustomButton(fw::Control* owner);
+    ~TsuiCustomButton() override;
+
+    const std::wstring& Caption() const noexcept { return caption_; }
+    void SetCaption(const std::wstring& caption);
+    bool AutoSize() const noexcept { return autoSize_; }
+    void SetAutoSize(bool a);
+    bool Cancel() const noexcept { return cancel_; }
+    void SetCancel(bool c) noexcept { cancel_ = c; }
+    bool Default() const noexcept { return default_; }
+    void SetDefault(bool d);
+    bool Transparent() const noexcept { return transparent_; }
+    void SetTransparent(bool t);
+    int ModalResult() const noexcept { return modalResult_; }
+    void SetModalResult(int r) noexcept { modalResult_ = r; }
+    virtual TsuiUIStyle UIStyle() const noexcept { return uiStyle_; }
+    void SetUIStyle(TsuiUIStyle s);
+    // Read only when the repeat timer is created, at a left press.
+    int MouseContinuouslyDownInterval() const noexcept { return interval_; }
+    void SetMouseContinuouslyDownInterval(int ms) noexcept { interval_ = ms; }
+    int FocusedRectMargin() const noexcept { return focusedRectMargin_; }
+    void SetFocusedRectMargin(int m);
+    TsuiFileTheme* FileTheme() const noexcept { return fileTheme_; }
+    void SetFileTheme(TsuiFileTheme* theme);
+    void SetEnabled(bool e) override;
+
+    bool MouseOver() const noexcept { return mouseOver_; }
+    bool MousePressed() const noexcept { return mousePressed_; }
+    bool AcceptsEnter() const noexcept { return acceptsEnter_; }
+    bool PictureTransparent() const noexcept { return pictureTransparent_; }
+    // From a left press until the press ends; a period of 0 exists but never ticks.
+    bool HasRepeatTimer() const noexcept { return repeatTimerExists_; }
+
+    fw::NotifyEvent OnMouseEnter;
+    fw::NotifyEvent OnMouseExit;
+    fw::NotifyEvent OnMouseContinuouslyDown;
+
+    // Framework notifications.
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void CancelMode() override;
+    bool DialogKey(WORD key, fw::ShiftState shift) override;
+    bool DialogChar(wchar_t ch) override;
+    void FocusChanged(fw::Control* focused) override;
+    void FontChanged() override;
+    void TextChanged() override;
+
+    void MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
+    void MouseMove(fw::ShiftState shift, int x, int y) override;
+    void Click() override;
+
+protected:
+    // The overridable steps, in this order.
+    virtual void ApplyAutoSize();
+    virtual void CaptionUpdated() {}
+    virtual void FontUpdated();
+    virtual void TransparentUpdated();
+    virtual void EnabledUpdated() {}
+    virtual void UIStyleUpdated() {}
+    virtual void DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap);
+    virtual void DrawCaptionText(fw::Canvas& canvas, const std::wstring& text);
+    virtual void DrawFocusFrame(fw::Canvas& canvas);
+    virtual void FetchPicNormal(fw::Bitmap& bitmap);
+    virtual void FetchPicMouseOn(fw::Bitmap& bitmap);
+    virtual void FetchPicMouseDown(fw::Bitmap& bitmap);
+    virtual void FetchPicDisabled(fw::Bitmap& bitmap);
+
+    void CreateParamsFor(fw::CreateParams& p) override;
+    void CreateWnd() override;
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void KeyDown(WORD& key, fw::ShiftState shift) override;
+    void KeyUp(WORD& key, fw::ShiftState shift) override;
+
+    // The style whose strip the default pictures come from: the theme file's
+    // button picture when FromThemeFile names a loaded theme, else DeepBlue.
+    const fw::Bitmap& ResolvedStrip() const;
+    // The whole face into dc, whose origin is the button's top-left corner.
+    void PaintFace(HDC dc);
+    // Draws the parent's background and face (and its windowless controls)
+    // under control into the canvas, whose origin is control's top-left corner.
+    static void PaintParentBackground(fw::Canvas& canvas, fw::Control& control);
+
+private:
+    void FileThemeRemoved(TsuiFileTheme& theme) override;
+    void StartRepeatTimer();
+    void StopRepeatTimer() noexcept;
+    void FetchStatePicture(fw::Bitmap& bitmap);
+    void DrawCaptionIn(fw::Canvas& canvas, RECT r);
+
+    std::wstring caption_;
+    bool autoSize_ = false;
+    bool cancel_ = false;
+    bool default_ = false;
+    bool transparent_ = false;
+    int modalResult_ = 0;
+    TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
+    int interval_ = 100;
+    int focusedRectMargin_ = 2;
+    TsuiFileTheme* fileTheme_ = nullptr;
+
+    bool mouseOver_ = false;
+    bool mousePressed_ = false;
+    bool acceptsEnter_ = false;
+    bool pictureTransparent_ = false;
+    bool repeatTimerExists_ = false;
+    fw::WindowTimer repeatTimer_;
+};
+
+class TsuiImageButton : public TsuiCustomButton {
+public:
+    explicit TsuiImageButton(fw::Control* owner);
+
+    // The button's own containers. Changing one in place applies nothing; the
+    // setters copy the picture, apply AutoSize and repaint.
+    fw::Picture& PicNormal() noexcept { return picNormal_; }
+    fw::Picture& PicMouseOn() noexcept { return picMouseOn_; }
+    fw::Picture& PicMouseDown() noexcept { return picMouseDown_; }
+    fw::Picture& PicDisabled() noexcept { return picDisabled_; }
+    void SetPicNormal(const fw::Picture& p);
+    void SetPicMouseOn(const fw::Picture& p);
+    void SetPicMouseDown(const fw::Picture& p);
+    void SetPicDisabled(const fw::Picture& p);
+
+    bool Stretch() const noexcept { return stretch_; }
+    void SetStretch(bool s);
+    bool DrawFocused() const noexcept { return drawFocused_; }
+    void SetDrawFocused(bool d);
+    // Every step that uses the style is replaced here, so the style reads back
+    // as FromThemeFile whatever was written.
+    TsuiUIStyle UIStyle() const noexcept override { return TsuiUIStyle::FromThemeFile; }
+
+protected:
+    void ApplyAutoSize() override;
+    void DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) override;
+    void DrawFocusFrame(fw::Canvas& canvas) override;
+    void FetchPicNormal(fw::Bitmap& bitmap) override;
+    void FetchPicMouseOn(fw::Bitmap& bitmap) override;
+    void FetchPicMouseDown(fw::Bitmap& bitmap) override;
+    void FetchPicDisabled(fw::Bitmap& bitmap) override;
+
+private:
+    void AssignPicture(fw::Picture& target, const fw::Picture& source);
+    // The state's own picture if it holds one, else PicNormal if that does.
+    void FetchWithFallback(const fw::Picture& own, fw::Bitmap& bitmap) const;
+
+    fw::Picture picNormal_;
+    fw::Picture picMouseOn_;
+    fw::Picture picMouseDown_;
+    fw::Picture picDisabled_;
+    bool stretch_ = false;
+    bool drawFocused_ = false;
+};
+
+} // namespace controls
