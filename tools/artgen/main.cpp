@@ -15,12 +15,8 @@ int main(int argc, char** argv) {
         artgen::DrawSkin(paths);
         artgen::DrawStrips(paths);
         artgen::DrawButtons(paths);
-#ifdef ARTGEN_HAS_ICON
         artgen::DrawIcon(paths);
-#endif
-#ifdef ARTGEN_HAS_ABOUT_PICTURE
         artgen::DrawAboutPicture(paths);
-#endif
     } catch (const std::exception& e) {
         std::fprintf(stderr, "orvalis_artgen: %s\n", e.what());
         return 1;
