@@ -212,9 +212,29 @@ bool WinControl::RouteMouseToChild(UINT msg, WPARAM wp, LPARAM lp) {
     return true;
 }
 
+WinControl* WinControl::ReflectionTarget(UINT msg, LPARAM lp) const noexcept {
+    HWND from = nullptr;
+    if (msg == WM_COMMAND)
+        from = reinterpret_cast<HWND>(lp);
+    else if (msg == WM_NOTIFY)
+        from = reinterpret_cast<const NMHDR*>(lp)->hwndFrom;
+    else if (msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC)
+        from = reinterpret_cast<HWND>(lp);
+    WinControl* c = FromHandle(from);
+    return c != this ? c : nullptr;
+}
+
 LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    // System controls report to their parent window; the control itself handles the report.
+    if (WinControl* child = ReflectionTarget(msg, lp)) {
+        LRESULT result = 0;
+        if (child->Reflected(msg, wp, lp, result))
+            return result;
+    }
     switch (msg) {
     case WM_PAINT: {
+        if (systemProc_)
+            break; // a system control paints itself
         if (wp) { // painting into a DC that someone else provides
             RECT clip;
             ::GetClipBox(reinterpret_cast<HDC>(wp), &clip);
@@ -237,6 +257,8 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     }
     case WM_ERASEBKGND: {
+        if (systemProc_)
+            break;
         if (inBeginPaint_)
             return 1; // the paint's buffer draws the background
         Canvas canvas(reinterpret_cast<HDC>(wp));

@@ -109,6 +109,9 @@ protected:
     // Runs once the window exists, before children are created.
     virtual void CreateWnd() {}
     virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+    // A report of this (system) control to its parent: WM_COMMAND, WM_NOTIFY or
+    // WM_CTLCOLOR*; returns true with the result when the control handled it.
+    virtual bool Reflected(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
     LRESULT DefWndProc(UINT msg, WPARAM wp, LPARAM lp) noexcept;
     // Background and face of the window itself, into the paint's buffer.
     virtual void EraseBackground(Canvas& canvas);
@@ -133,6 +136,7 @@ private:
     friend class Control;
     static LRESULT CALLBACK StaticWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     bool RouteMouseToChild(UINT msg, WPARAM wp, LPARAM lp);
+    WinControl* ReflectionTarget(UINT msg, LPARAM lp) const noexcept;
     void CreateChildHandles();
 
     UniqueWindow wnd_;
