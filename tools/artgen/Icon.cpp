@@ -74,14 +74,15 @@ MotifLook Look24() {
     f.base = d.centre;
     f.height = 12.5f;
     f.width = 11.5f;
+    // From here down the arm is a straight bar on the diagonal: a curve two pixels wide
+    // only blurs.
     ArmLook& a = look.arm;
-    a.pivot = {20.5f, 20.5f};
-    a.pivotRadius = 2.5f;
-    a.bend = {23, 14};
-    a.head = {17, 13.5f};
-    a.width = 1.6f;
-    a.headLength = 2.6f;
-    a.headWidth = 2.2f;
+    a.pivot = {20, 20};
+    a.pivotRadius = 2.6f;
+    a.head = {14.5f, 14.5f};
+    a.bend = {17.25f, 17.25f};
+    a.width = 2.2f;
+    a.headLength = 0;
     a.edgeWidth = 0.6f;
     return look;
 }
@@ -90,22 +91,21 @@ MotifLook Look16() {
     MotifLook look = Look24();
     DiscLook& d = look.disc;
     d.centre = {7.5f, 8.5f};
-    d.radius = 7;
+    d.radius = 7.3f;
     d.holeRadius = 0;
     d.hubRadius = 2.2f;
     d.mirrorRadius = 2.8f;
     FlameLook& f = look.flame;
     f.base = d.centre;
-    f.height = 8.5f;
-    f.width = 7.5f;
+    f.height = 8;
+    f.width = 6.2f;
     f.tongues = false;
     ArmLook& a = look.arm;
-    // A straight bar on the diagonal: a curve two pixels wide only blurs at this size.
-    a.pivot = {13.5f, 13.5f};
-    a.pivotRadius = 2;
-    a.head = {10, 10};
-    a.bend = {11.75f, 11.75f};
-    a.width = 2;
+    a.pivot = {13.2f, 13.2f};
+    a.pivotRadius = 1.9f;
+    a.head = {9.8f, 9.8f};
+    a.bend = {11.5f, 11.5f};
+    a.width = 1.7f;
     a.headLength = 0;
     a.edgeWidth = 0.5f;
     return look;
