@@ -131,7 +131,7 @@ TEST_F(IconTest, EverySizeIsARoundMotifWithSoftEdgesAndAMatchingMask) {
             }
         }
         const int area = image.width * image.height;
-        EXPECT_GT(opaque, area * 2 / 5);
+        EXPECT_GT(opaque, area / 3);
         EXPECT_GT(partial, image.width) << "edges without anti-aliasing";
         // A disc leaves the top-left corner free.
         EXPECT_EQ(image.At(0, 0)[3], 0);
