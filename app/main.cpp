@@ -1,6 +1,7 @@
 // Program entry and start-up order of the launcher.
 #include "ui/Main.h"
 
+#include "controls/PNGGraphic.h"
 #include "framework/Application.h"
 
 #include <ole2.h>
@@ -25,6 +26,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     {
         // 1. Module initialisation.
         ui::InitializeMainModule();
+        controls::RegisterPNGGraphic();
         OleSession ole;
         try {
             // 2 to 5: the application, its title, the launcher window, the loop.
@@ -38,6 +40,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         }
         // 6. The windows go before the modules are finalised.
         app.DestroyForms();
+        controls::UnregisterPNGGraphic();
     }
     return exitCode;
 }
