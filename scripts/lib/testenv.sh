@@ -114,4 +114,8 @@ testenv_start_wineserver() {
     else
         testenv_log "using the wineserver already running for $WINEPREFIX"
     fi
+    # The first program of a server starts Wine's background services, and they
+    # inherit its standard handles for the server's whole life. Start them here
+    # on a log file, so that no test's output pipe is held open after the test.
+    LANG=C.UTF-8 wine cmd /c exit 0 </dev/null >>"$testenv_logdir/services.log" 2>&1 || true
 }
