@@ -48,6 +48,7 @@ void DrawName(Raster& image) {
         ++width;
     }
     Font font(TahomaBold(), size, width);
+    font.SetEmbolden(0.5f);
     int tracking = 0;
     font.SetTracking(1);
     while (fits(font)) {

@@ -15,7 +15,7 @@ MotifLook Look48() {
     d.holeRadius = 2.6f;
     d.hubRadius = 6.2f;
     d.mirrorRadius = 8.2f;
-    d.rimWidth = 0;
+    d.rimWidth = 2.2f; // the clear lip just inside the dark edge
     d.edgeWidth = 1;
     d.grooves = 0;
     d.seams = 0.3f;
@@ -45,6 +45,7 @@ MotifLook Look32() {
     d.holeRadius = 1.8f;
     d.hubRadius = 4.2f;
     d.mirrorRadius = 5.6f;
+    d.rimWidth = 0;
     d.seams = 0;
     FlameLook& f = look.flame;
     f.base = d.centre;
@@ -70,6 +71,7 @@ MotifLook Look24() {
     d.holeRadius = 1.2f;
     d.hubRadius = 3.2f;
     d.mirrorRadius = 4.2f;
+    d.rimWidth = 0;
     FlameLook& f = look.flame;
     f.base = d.centre;
     f.height = 12.5f;

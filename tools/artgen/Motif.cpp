@@ -68,18 +68,24 @@ Color DiscSample(const DiscLook& d, float x, float y) {
         if (ring > 0.52f && ring < 0.72f) {
             return Rgb(196, 186, 224, 0.62f); // stacking ring moulded into the clear hub
         }
+        // Clear near the hole, clouding towards the mirror band, brighter where the light falls.
         const float shine = std::pow(0.5f + 0.5f * std::cos(angle - kSheenAngle), 4.0f);
-        return Mix(Rgb(214, 206, 236, 0.34f), Rgb(250, 248, 255, 0.7f), shine * 0.6f);
+        const Color clear = Mix(Rgb(214, 206, 236, 0.2f), Rgb(206, 196, 230, 0.72f), ring);
+        return Mix(clear, Rgb(250, 248, 255, 0.8f), shine * 0.5f);
     }
     if (r < d.mirrorRadius) {
         const float shine = 0.5f + 0.5f * std::cos(2 * (angle - kSheenAngle));
         return Mix(Rgb(150, 138, 188), Rgb(238, 234, 248), shine * shine);
     }
+    // Both the edge and the clear outer lip thin out towards the outside, so the disc's outline
+    // passes through every opacity instead of a few.
     if (r >= d.radius - d.edgeWidth) {
-        return Rgb(66, 30, 108, 0.92f);
+        const float t = (r - (d.radius - d.edgeWidth)) / d.edgeWidth;
+        return Rgb(66, 30, 108, 1.0f - 0.3f * t);
     }
     if (r >= d.radius - d.rimWidth) {
-        return Rgb(200, 184, 234, 0.55f); // the clear outer lip
+        const float t = (r - (d.radius - d.rimWidth)) / (d.rimWidth - d.edgeWidth);
+        return Rgb(200, 184, 234, 0.95f - 0.6f * t);
     }
     return DataArea(d, r, angle);
 }
@@ -129,28 +135,39 @@ void DrawFlame(Raster& target, const FlameLook& f, int samples) {
     const float top = f.base.y - f.height;
     const float bottom = f.base.y + f.width * 0.1f;
     const Shape outer = FlameShape(f, 1.0f, f.tongues);
+    Raster flame(target.Width(), target.Height());
+    flame.Fill(outer,
+               Vertical(bottom, top,
+                        {{0.0f, Rgb(255, 168, 44)}, {0.5f, Rgb(250, 116, 24)}, {1.0f, Rgb(222, 58, 16)}}),
+               1.0f, samples);
     if (f.glow > 0) {
-        Raster glow(target.Width(), target.Height());
-        glow.Fill(outer, Rgb(255, 150, 40), 1.0f, samples);
-        target.Draw(glow.Blurred(f.glow), 0, 0, 0.75f);
+        target.Draw(Tinted(flame, Rgb(255, 150, 40), 1.0f).Blurred(f.glow), 0, 0, 0.75f);
     }
-    target.Fill(outer,
-                Vertical(bottom, top,
-                         {{0.0f, Rgb(255, 168, 44)}, {0.5f, Rgb(250, 116, 24)}, {1.0f, Rgb(222, 58, 16)}}),
-                1.0f, samples);
+    if (f.rim > 0) {
+        // Deepen the colour towards the outline, so the flame stands off the purple behind it.
+        const Raster inner = flame.Blurred(f.rim);
+        for (int y = 0; y < flame.Height(); ++y) {
+            for (int x = 0; x < flame.Width(); ++x) {
+                Color& c = flame.At(x, y);
+                const float edge = std::clamp((1 - inner.At(x, y).a) * 2.2f, 0.0f, 1.0f);
+                c = WithAlpha(Mix(c, Rgb(196, 44, 14), 0.7f * edge), c.a);
+            }
+        }
+    }
     FlameLook middle = f;
     middle.base.y -= f.width * 0.04f;
     middle.sway = f.sway * 0.8f;
-    target.Fill(
+    flame.Fill(
         FlameShape(middle, 0.64f, f.tongues),
         Vertical(bottom, top + f.height * 0.36f, {{0.0f, Rgb(255, 216, 84)}, {1.0f, Rgb(255, 150, 34)}}),
         1.0f, samples);
     FlameLook core = middle;
     core.base.y -= f.width * 0.04f;
-    target.Fill(
+    flame.Fill(
         FlameShape(core, 0.34f, false),
         Vertical(bottom, top + f.height * 0.66f, {{0.0f, Rgb(255, 252, 216)}, {1.0f, Rgb(255, 224, 112)}}),
         1.0f, samples);
+    target.Draw(flame, 0, 0);
 }
 
 std::vector<Point> ArmCurve(const ArmLook& a) {
@@ -251,12 +268,12 @@ MotifLook MotifIn(float x0, float y0, float size) {
     auto at = [&](float u, float v) { return Point{x0 + u * size, y0 + v * size}; };
     MotifLook look;
     DiscLook& d = look.disc;
-    d.centre = at(0.46f, 0.51f);
-    d.radius = 0.455f * size;
+    d.centre = at(0.46f, 0.50f);
+    d.radius = 0.445f * size;
     d.holeRadius = 0.12f * d.radius;
     d.hubRadius = 0.28f * d.radius;
     d.mirrorRadius = 0.37f * d.radius;
-    d.rimWidth = 0.03f * d.radius;
+    d.rimWidth = 0.05f * d.radius;
     d.edgeWidth = std::max(0.012f * d.radius, 0.8f);
     d.grooves = 0.025f;
     d.seams = 0.45f;
@@ -268,6 +285,7 @@ MotifLook MotifIn(float x0, float y0, float size) {
     f.sway = 0.12f;
     f.tongues = true;
     f.glow = 0.025f * size;
+    f.rim = 0.012f * size;
 
     ArmLook& a = look.arm;
     a.pivot = at(0.87f, 0.87f);
@@ -280,7 +298,7 @@ MotifLook MotifIn(float x0, float y0, float size) {
     a.headTurn = 0.55f;
     a.edgeWidth = std::max(0.006f * size, 0.7f);
 
-    look.shadow = 0.014f * size;
+    look.shadow = 0.016f * size;
     return look;
 }
 
@@ -297,7 +315,15 @@ void DrawMotif(Raster& target, const MotifLook& look) {
     if (look.shadow > 0) {
         const int dx = static_cast<int>(std::lround(look.shadow * 0.6f));
         const int dy = static_cast<int>(std::lround(look.shadow));
-        target.Draw(Tinted(disc, Rgb(40, 18, 64), 0.4f).Blurred(look.shadow * 0.9f), dx, dy);
+        Raster shadow(target.Width(), target.Height());
+        shadow.Draw(Tinted(disc, Rgb(40, 18, 64), 0.55f).Blurred(look.shadow * 0.9f), dx, dy);
+        // The shadow falls beside the disc, not behind its clear hub and lip.
+        for (int y = 0; y < shadow.Height(); ++y) {
+            for (int x = 0; x < shadow.Width(); ++x) {
+                shadow.At(x, y).a *= 1 - disc.At(x, y).a;
+            }
+        }
+        target.Draw(shadow, 0, 0);
     }
     target.Draw(disc, 0, 0);
     DrawFlame(target, look.flame, look.samples);

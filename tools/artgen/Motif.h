@@ -26,6 +26,7 @@ struct FlameLook {
     float width = 0;     // at its widest
     float sway = 0;      // how far the tip leans to the right, in widths
     bool tongues = true; // side tongues; too fine for the smallest sizes
+    float rim = 0;       // blur radius of the deeper colour along its outline; 0 for none
     float glow = 0;      // blur radius of the warm glow around it; 0 for none
 };
 
