@@ -2,12 +2,12 @@
 //   (a) literal: GetPixel per pixel, one CreateRectRgn + CombineRgn per run,
 //   (b) limit:   a plain scan of the rows for runs, plus one ExtCreateRegion,
 //   (c) ours:    controls::CreateRegionFromBitmap, as SetWindowRegionFromBitmap uses it.
-// Checks that all three cover the same pixels, then prints median and minimum
+// Checks that all three cover the same pixels (on the skin and small probes), then prints median and minimum
 // times and whether ours is at least 10x faster than (a) and within 3x of (b).
 //
 //   bench_region [runs]
 #include "RegionBuilders.h"
-#include "RegionPixels.h"
+#include "ShapeCheck.h"
 #include "Timing.h"
 
 #include "controls/SkinForm.h"
@@ -23,33 +23,6 @@ void Print(const char* name, const bench::Figures& f) {
     std::printf("  %-44s median %10.1f us   min %10.1f us\n", name, f.medianUs, f.minUs);
 }
 
-bool CheckShapes(const fw::Bitmap& skin) {
-    const int w = skin.Width();
-    const int h = skin.Height();
-    fw::UniqueRgn literal = bench::LiteralRegion(skin, kFuchsia);
-    fw::UniqueRgn plain = bench::RegionFromRects(bench::PlainScanRuns(skin, kFuchsia));
-    fw::UniqueRgn ours = controls::CreateRegionFromBitmap(skin, kFuchsia);
-    if (!literal || !plain || !ours) {
-        std::printf("FAIL: a region could not be created\n");
-        return false;
-    }
-    const bench::PixelSet a = bench::RegionPixels(literal.get(), w, h);
-    const bench::PixelSet b = bench::RegionPixels(plain.get(), w, h);
-    const bench::PixelSet c = bench::RegionPixels(ours.get(), w, h);
-    std::printf("shape: (a) %d px in %d rects, (b) %d px in %d rects, (c) %d px in %d rects\n", a.Count(),
-                a.rectCount, b.Count(), b.rectCount, c.Count(), c.rectCount);
-    // What the skin's fuchsia pixels give, counted straight from the bitmap.
-    int expected = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x + 1 < w; ++x)
-            expected += skin.Pixel(x, y) != kFuchsia;
-    const bool same = a.SamePixels(b) && a.SamePixels(c) && !a.outOfBounds && !b.outOfBounds &&
-                      !c.outOfBounds && a.Count() == expected;
-    std::printf("shape: %d px expected from the bitmap; %s\n", expected,
-                same ? "all three cover the same pixels" : "FAIL: the shapes differ");
-    return same;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,7 +35,7 @@ int main(int argc, char** argv) {
     }
     std::printf("region of the SKIN bitmap, %d x %d, %d bpp, transparent 0x%06lX; %d runs each\n",
                 skin.Width(), skin.Height(), skin.BitsPerPixel(), kFuchsia, runs);
-    if (!CheckShapes(skin))
+    if (!bench::CheckShapes(skin, kFuchsia))
         return 1;
 
     const bench::Figures literal = bench::Measure(runs, 1, [&] { bench::LiteralRegion(skin, kFuchsia); });
