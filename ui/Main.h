@@ -1,8 +1,12 @@
-// Module Main: the launcher window TFormMain.
+// Module Main: the launcher window TFormMain, its frame, controls, menus and
+// handlers.
 #pragma once
 
+#include "controls/SUIButton.h"
 #include "controls/SkinForm.h"
 #include "framework/Form.h"
+#include "framework/Label.h"
+#include "framework/Menu.h"
 
 #include <string>
 
@@ -17,11 +21,54 @@ public:
     TFormMain();
 
     controls::TsuiSkinForm& suiSkinFormMain() const noexcept { return *suiSkinFormMain_; }
+    fw::Label& LabelInfo1() const noexcept { return *labelInfo1_; }
+    fw::Label& LabelInfo2() const noexcept { return *labelInfo2_; }
+    // The launcher's buttons and menus by name ("ButtonAudioCD", "PopupMenuAudioCD").
+    controls::TsuiImageButton* Button(const std::wstring& name) const noexcept;
+    fw::PopupMenu& PopupMenuAudioCD() noexcept { return popupMenuAudioCD_; }
+    fw::PopupMenu& PopupMenuMoreTools() noexcept { return popupMenuMoreTools_; }
+
+    // Handlers, by control and event.
+    void ButtonMinClick(fw::Control& sender);
+    void ButtonClose2Click(fw::Control& sender);
+    void ButtonDataCDDVDClick(fw::Control& sender);
+    void ButtonVCDDVDVideoClick(fw::Control& sender);
+    void ButtonAudioCDClick(fw::Control& sender);
+    void ButtonMoreToolsClick(fw::Control& sender);
+    void ButtonHelpClick(fw::Control& sender);
+    void ButtonAboutClick(fw::Control& sender); // with the About dialog, in module about
+    void ButtonHomeClick(fw::Control& sender);
+    void ButtonDataCDDVDMouseEnter(fw::Control& sender);
+    void ButtonVCDDVDVideoMouseEnter(fw::Control& sender);
+    void ButtonAudioCDMouseEnter(fw::Control& sender);
+    void ButtonMoreToolsMouseEnter(fw::Control& sender);
+    void ButtonDataCDDVDMouseExit(fw::Control& sender);
+    void ButtonVCDDVDVideoMouseExit(fw::Control& sender);
+    void ButtonAudioCDMouseExit(fw::Control& sender);
+    void ButtonMoreToolsMouseExit(fw::Control& sender);
+    void Menu1Click(fw::MenuItem& sender);
+    void Menu2Click(fw::MenuItem& sender);
+    void Menu3Click(fw::MenuItem& sender);
+    void Menu4Click(fw::MenuItem& sender);
+    void Menu5Click(fw::MenuItem& sender);
+    void Menu6Click(fw::MenuItem& sender);
+    void Menu7Click(fw::MenuItem& sender);
+
+    void SetInfoText(const std::wstring& text);
+    void LaunchTool(const std::wstring& fileName);
 
 private:
     void BuildFrame();
+    void BuildControls();
+    void BuildMenus();
+    // Opens the menu with its top-left corner at the button's lower-left corner.
+    void DropMenu(fw::PopupMenu& menu, const fw::Control& button);
 
     controls::TsuiSkinForm* suiSkinFormMain_ = nullptr;
+    fw::Label* labelInfo2_ = nullptr;
+    fw::Label* labelInfo1_ = nullptr;
+    fw::PopupMenu popupMenuAudioCD_{L"PopupMenuAudioCD"};
+    fw::PopupMenu popupMenuMoreTools_{L"PopupMenuMoreTools"};
 };
 
 } // namespace ui
