@@ -1,0 +1,199 @@
+// Sizes, styles, captions and the base button's default pictures from the
+// style strips and the theme file.
+#include "ButtonFixture.h"
+
+#include "controls/SUIThemes.h"
+
+using namespace buttons_test;
+using controls::TsuiCustomButton;
+using controls::TsuiImageButton;
+using controls::TsuiUIStyle;
+
+namespace {
+
+bool SameFace(const fw::Bitmap& face, const fw::Bitmap& frame) {
+    if (face.Width() != frame.Width() || face.Height() != frame.Height())
+        return false;
+    for (int y = 0; y < frame.Height(); ++y)
+        for (int x = 0; x < frame.Width(); ++x)
+            if (face.Pixel(x, y) != frame.Pixel(x, y))
+                return false;
+    return true;
+}
+
+// A strip of three solid frames.
+fw::Bitmap ThreeFrames(int frameWidth, int height, COLORREF a, COLORREF b, COLORREF c) {
+    fw::Bitmap s(frameWidth * 3, height, 24);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < frameWidth * 3; ++x)
+            s.SetPixel(x, y, x < frameWidth ? a : x < 2 * frameWidth ? b : c);
+    return s;
+}
+
+} // namespace
+
+TEST_F(ButtonTest, AutoSizeTakesHeightThenWidthOfPicNormal) {
+    auto& b = AddButton(L"A", 10, 10, false);
+    b.SetPicMouseOn(SolidPicture(90, 90, kMouseOn));
+    b.SetAutoSize(true);
+    EXPECT_EQ(b.Width(), 60);
+    EXPECT_EQ(b.Height(), 30);
+    b.SetPicNormal(SolidPicture(41, 17, kNormal));
+    EXPECT_EQ(b.Width(), 41);
+    EXPECT_EQ(b.Height(), 17);
+    RECT r;
+    ::GetClientRect(b.Handle(), &r);
+    EXPECT_EQ(r.right, 41);
+    b.PicNormal().SetBitmap(fw::Bitmap(5, 5, 24)); // in place: no effect
+    EXPECT_EQ(b.Width(), 41);
+    b.SetPicNormal(fw::Picture([] {
+        fw::Picture p;
+        p.SetBitmap(fw::Bitmap(0, 0, 24));
+        return p;
+    }()));
+    EXPECT_EQ(b.Width(), 0);
+    EXPECT_EQ(b.Height(), 0);
+}
+
+TEST_F(ButtonTest, AutoSizeWithoutParentDoesNothingUntilTheNextWriteWithAParent) {
+    auto loose = std::make_unique<TsuiImageButton>(nullptr);
+    loose->SetBounds(0, 0, 10, 10);
+    loose->SetPicNormal(SolidPicture(40, 20, kNormal));
+    loose->SetAutoSize(true);
+    EXPECT_EQ(loose->Width(), 10);
+    TsuiImageButton& b = *loose;
+    form_->InsertControl(std::move(loose));
+    EXPECT_EQ(b.Width(), 10) << "taking a parent does not resize";
+    b.SetAutoSize(true);
+    EXPECT_EQ(b.Width(), 40);
+    EXPECT_EQ(b.Height(), 20);
+}
+
+TEST_F(ButtonTest, AutoSizeWithEmptyPicNormalKeepsTheSize) {
+    auto& b = form_->Create<TsuiImageButton>();
+    b.SetBounds(0, 0, 33, 22);
+    b.SetAutoSize(true);
+    EXPECT_EQ(b.Width(), 33);
+    EXPECT_EQ(b.Height(), 22);
+}
+
+TEST_F(ButtonTest, ImageButtonStyleReadsBackFromThemeFileAndChangesNothingOnScreen) {
+    auto& b = AddButton(L"A", 10, 10);
+    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::FromThemeFile);
+    b.SetUIStyle(TsuiUIStyle::MacOS);
+    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::FromThemeFile);
+    EXPECT_EQ(ScreenFace(b).Pixel(30, 15), kNormal);
+}
+
+TEST_F(ButtonTest, NewButtonDefaults) {
+    auto& b = form_->Create<TsuiImageButton>();
+    EXPECT_TRUE(b.Caption().empty());
+    EXPECT_FALSE(b.AutoSize());
+    EXPECT_FALSE(b.Cancel());
+    EXPECT_FALSE(b.Default());
+    EXPECT_FALSE(b.Transparent());
+    EXPECT_EQ(b.ModalResult(), 0);
+    EXPECT_EQ(b.MouseContinuouslyDownInterval(), 100);
+    EXPECT_EQ(b.FocusedRectMargin(), 2);
+    EXPECT_TRUE(b.TabStop());
+    EXPECT_TRUE(b.ParentColor());
+    EXPECT_EQ(b.GetColor(), kFormColor);
+    EXPECT_FALSE(b.Stretch());
+    EXPECT_FALSE(b.DrawFocused());
+    EXPECT_FALSE(b.PicNormal().HasGraphic());
+    EXPECT_EQ(b.FileTheme(), nullptr);
+    EXPECT_FALSE(b.HasRepeatTimer());
+}
+
+TEST_F(ButtonTest, CaptionAndWindowTextFollowEachOther) {
+    auto& b = AddButton(L"A", 10, 10, false);
+    b.SetCaption(L"One");
+    wchar_t text[32]{};
+    ::GetWindowTextW(b.Handle(), text, 32);
+    EXPECT_STREQ(text, L"One");
+    b.SetText(L"Two");
+    EXPECT_EQ(b.Caption(), L"Two");
+    ::SetWindowTextW(b.Handle(), L"Three");
+    EXPECT_EQ(b.Caption(), L"Three") << "a window text set from outside becomes the caption";
+}
+
+TEST_F(ButtonTest, BaseButtonDrawsFramesOfTheDeepBlueStripByDefault) {
+    auto& b = form_->Create<TsuiCustomButton>();
+    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::DeepBlue);
+    b.SetAutoSize(true);
+    EXPECT_EQ(b.Width(), 74);
+    EXPECT_EQ(b.Height(), 21);
+    const fw::Bitmap& strip = controls::BuiltInButtonStrip(TsuiUIStyle::DeepBlue);
+    ASSERT_EQ(strip.Width(), 222);
+    EXPECT_TRUE(SameFace(Face(b), controls::StripFrame(strip, 1, 3)));
+    b.MouseEnter();
+    EXPECT_TRUE(SameFace(Face(b), controls::StripFrame(strip, 2, 3)));
+    b.SetTabStop(false); // the press would take the focus and draw the focus frame
+    b.MouseDown(fw::MouseButton::Left, 0, 1, 1);
+    EXPECT_TRUE(SameFace(Face(b), controls::StripFrame(strip, 3, 3)));
+    b.CancelMode();
+}
+
+TEST_F(ButtonTest, BaseAutoSizeFollowsTheStoredStyleStrip) {
+    struct Case {
+        TsuiUIStyle style;
+        int w, h;
+    };
+    auto& b = form_->Create<TsuiCustomButton>();
+    b.SetAutoSize(true);
+    for (const Case& c : {Case{TsuiUIStyle::MacOS, 84, 23}, Case{TsuiUIStyle::WinXP, 18, 21},
+                          Case{TsuiUIStyle::Protein, 74, 21}, Case{TsuiUIStyle::BlueGlass, 77, 27},
+                          // no strip of its own: counted as 74 x 21, a third of it wide
+                          Case{TsuiUIStyle::FromThemeFile, 24, 21}}) {
+        b.SetUIStyle(c.style);
+        b.SetAutoSize(true);
+        EXPECT_EQ(b.Width(), c.w) << static_cast<int>(c.style);
+        EXPECT_EQ(b.Height(), c.h) << static_cast<int>(c.style);
+    }
+}
+
+TEST_F(ButtonTest, StripFrameLastFrameTakesTheRightmostColumns) {
+    fw::Bitmap strip(10, 2, 24);
+    for (int x = 0; x < 10; ++x)
+        strip.SetPixel(x, 0, RGB(x, 0, 0));
+    const fw::Bitmap last = controls::StripFrame(strip, 3, 3);
+    ASSERT_EQ(last.Width(), 3);
+    EXPECT_EQ(last.Pixel(0, 0), RGB(7, 0, 0));
+    EXPECT_EQ(controls::StripFrame(strip, 2, 3).Pixel(0, 0), RGB(3, 0, 0));
+    EXPECT_TRUE(controls::StripFrame(fw::Bitmap(), 1, 3).Empty());
+}
+
+TEST_F(ButtonTest, FromThemeFileUsesTheLoadedThemesButtonPictureAndDeepBlueOtherwise) {
+    auto& b = form_->Create<TsuiCustomButton>();
+    b.SetBounds(10, 10, 30, 10);
+    b.SetUIStyle(TsuiUIStyle::FromThemeFile);
+    const fw::Bitmap deepBlue1 =
+        controls::StripFrame(controls::BuiltInButtonStrip(TsuiUIStyle::DeepBlue), 1, 3);
+    EXPECT_EQ(FaceColor(b, 5, 5), deepBlue1.Pixel(5, 5)) << "no theme: DeepBlue";
+
+    auto theme = std::make_unique<controls::TsuiFileTheme>();
+    b.SetFileTheme(theme.get());
+    b.Repaint();
+    EXPECT_EQ(FaceColor(b, 5, 5), deepBlue1.Pixel(5, 5)) << "a theme that is not loaded: DeepBlue";
+
+    std::vector<fw::Bitmap> pictures(16);
+    pictures[15] = ThreeFrames(30, 10, RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
+    theme->Load(std::move(pictures));
+    EXPECT_EQ(FaceColor(b, 5, 5), RGB(1, 2, 3));
+    b.MouseEnter();
+    EXPECT_EQ(FaceColor(b, 5, 5), RGB(4, 5, 6));
+
+    theme.reset();
+    EXPECT_EQ(b.FileTheme(), nullptr) << "the removed theme is forgotten";
+    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::DeepBlue);
+}
+
+TEST_F(ButtonTest, InitialStyleComesFromAThemedPanelOfTheOwnerForm) {
+    auto& before = form_->Create<TsuiCustomButton>();
+    form_->Create<controls::TsuiForm>(TsuiUIStyle::Protein);
+    auto& after = form_->Create<TsuiCustomButton>();
+    EXPECT_EQ(before.UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(after.UIStyle(), TsuiUIStyle::Protein);
+    TsuiCustomButton loose(nullptr);
+    EXPECT_EQ(loose.UIStyle(), TsuiUIStyle::DeepBlue);
+}
