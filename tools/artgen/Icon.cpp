@@ -72,6 +72,7 @@ MotifLook Look24() {
     d.hubRadius = 3.2f;
     d.mirrorRadius = 4.2f;
     d.rimWidth = 0;
+    d.clearHub = false;
     FlameLook& f = look.flame;
     f.base = d.centre;
     f.height = 12.5f;

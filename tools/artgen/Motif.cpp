@@ -71,7 +71,8 @@ Color DiscSample(const DiscLook& d, float x, float y) {
         // Clear near the hole, clouding towards the mirror band, brighter where the light falls.
         const float shine = std::pow(0.5f + 0.5f * std::cos(angle - kSheenAngle), 4.0f);
         const Color clear = Mix(Rgb(214, 206, 236, 0.2f), Rgb(206, 196, 230, 0.72f), ring);
-        return Mix(clear, Rgb(250, 248, 255, 0.8f), shine * 0.5f);
+        const Color hub = Mix(clear, Rgb(250, 248, 255, 0.8f), shine * 0.5f);
+        return d.clearHub ? hub : WithAlpha(Mix(hub, Rgb(226, 220, 242), 0.5f), 1.0f);
     }
     if (r < d.mirrorRadius) {
         const float shine = 0.5f + 0.5f * std::cos(2 * (angle - kSheenAngle));

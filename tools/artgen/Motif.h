@@ -13,6 +13,7 @@ struct DiscLook {
     float radius = 0;
     float holeRadius = 0;   // the see-through spindle hole
     float hubRadius = 0;    // clear plastic ring around the hole
+    bool clearHub = true;   // see-through hub; the small sizes keep it solid so it reads as light
     float mirrorRadius = 0; // silvery band between the hub and the data area
     float rimWidth = 0;     // translucent outer edge; 0 for none
     float edgeWidth = 1;    // dark line that keeps the disc apart from a light ground
