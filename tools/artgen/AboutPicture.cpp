@@ -27,14 +27,12 @@ bool InBox(const Box& b, int x, int y) {
     return x >= b.x0 && x < b.x1 && y >= b.y0 && y < b.y1;
 }
 
-// The largest bold face whose ink fits the name box's height, drawn extended and spread so
-// that the name spans its box under the disc.
+// The largest bold face whose ink fits the name box's height, drawn extended (up to half as
+// wide again) and letter-spaced so that the name spans its box under the disc.
 void DrawName(Raster& image) {
     const std::string name = "Orvalis";
     const float boxWidth = kNameBox.x1 - kNameBox.x0;
     const float boxHeight = kNameBox.y1 - kNameBox.y0;
-    // Wider than tall, which also keeps clear of the font's embedded one-bit strikes: those
-    // exist only for square sizes.
     auto fits = [&](const Font& font) {
         const Box ink = font.InkBounds(name);
         return ink.y1 - ink.y0 <= boxHeight && ink.x1 - ink.x0 <= boxWidth - 4;
