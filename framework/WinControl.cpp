@@ -92,6 +92,10 @@ HWND WinControl::Handle() {
         if (!h)
             throw std::runtime_error("Error creating window");
     }
+    // Windows puts a new child at the bottom of its siblings' z-order; later
+    // children must lie on top of earlier ones, for painting and for the mouse.
+    if (p.style & WS_CHILD)
+        ::SetWindowPos(wnd_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     UpdateBoundsFromWindow();
     CreateWnd();
     CreateChildHandles();
