@@ -95,7 +95,8 @@ Color DiscSample(const DiscLook& d, float x, float y) {
 std::vector<Point> Tongue(Point bottom, float height, float width, float lean) {
     constexpr int kSteps = 48;
     std::vector<Point> points;
-    // Widest at about 0.4 of its height, narrow where it leaves the hub.
+    // Widest at about 0.4 of its height, narrow where it leaves the hub; 0.303 is the peak of
+    // t^0.75 (1 - t), so the tongue is `width` wide there.
     auto half = [&](float t) { return width / 2 * std::pow(t, 0.75f) * (1 - t) / 0.303f; };
     // A slight S: the body bulges against the lean before the tip follows it.
     auto centre = [&](float t) {
