@@ -1,8 +1,276 @@
 // Module about: the About dialog, and the launcher's handler that opens it.
+#include "about.h"
+
+#include "Addresses.h"
 #include "Main.h"
+#include "app/UtilFuncs.h"
+#include "framework/Application.h"
+#include "framework/GraphicRegistry.h"
+
+#include <memory>
+#include <stdexcept>
 
 namespace ui {
 
-void TFormMain::ButtonAboutClick(fw::Control&) {}
+namespace {
+
+using Handler = void (TFormAbout::*)(fw::Control&);
+
+// The dialog window.
+struct WindowDescription {
+    const wchar_t* name;
+    fw::BorderStyle border;
+    fw::BorderIcons icons;
+    int clientWidth, clientHeight;
+    fw::Color color;
+};
+constexpr WindowDescription kWindow{L"FormAbout",
+                                    fw::BorderStyle::Single,
+                                    {.systemMenu = true, .minimize = false, .maximize = false},
+                                    523,
+                                    298,
+                                    fw::clBtnFace};
+
+enum class Kind { Panel, PageControl, TabSheet, PushButton, GroupBox, Label, Image };
+constexpr int kNoTabOrder = -1;
+constexpr int kAutoSize = -1; // a label's width or height that follows its text
+
+struct Bounds {
+    int left, top, width, height;
+};
+
+// A control's stored settings beyond its place; only what differs from the defaults is written.
+// Labels are transparent only where said; links are blue, underlined, with the hand cursor.
+struct Settings {
+    int tabOrder = kNoTabOrder;
+    const wchar_t* text = L"";
+    Handler onClick = nullptr;
+    // Labels.
+    bool bold = false;
+    bool transparent = false;
+    bool wordWrap = false;
+    bool showAccelChar = true;
+    bool link = false;
+    // Panels.
+    fw::Bevel bevelInner = fw::Bevel::None;
+    fw::Bevel bevelOuter = fw::Bevel::None;
+    int borderWidth = 0;
+    fw::Color color = fw::clBtnFace;
+    // Push buttons and images.
+    bool isDefault = false;
+    int modalResult = fw::mrNone;
+    bool center = false;
+};
+
+struct ControlDescription {
+    Kind kind;
+    const wchar_t* name;
+    const wchar_t* parent; // null: the dialog itself
+    Bounds bounds;
+    Settings settings;
+};
+
+constexpr wchar_t kCopyright[] = L"Copyright (c) 2026 Orvalis. All rights reserved.";
+constexpr wchar_t kCheckText[] =
+    L"To ensure you're using the latest version, click on the \r\nUpdates button below.";
+
+// Creation order: every parent before its children.
+// clang-format off
+constexpr ControlDescription kControls[] = {
+    // kind             name                 parent             left, top, width, height
+    {Kind::Panel,       L"PanelMain",        nullptr,           {0, 0, 523, 298},     {.tabOrder = 0, .borderWidth = 12}},
+    {Kind::PageControl, L"PageControlMain",  L"PanelMain",      {200, 8, 305, 245},   {.tabOrder = 0}},
+
+    {Kind::TabSheet,    L"TabSheetAbout",    L"PageControlMain", {0, 0, 0, 0},        {.tabOrder = 0, .text = L"About"}},
+    {Kind::Label,       L"LabalTitle",       L"TabSheetAbout",  {16, 12, 265, 26},    {.bold = true, .transparent = true, .wordWrap = true, .showAccelChar = false}},
+    {Kind::Label,       L"LabelCopyright",   L"TabSheetAbout",  {16, 48, 265, 26},    {.text = kCopyright, .wordWrap = true}},
+    {Kind::Label,       L"LabelWebTitle",    L"TabSheetAbout",  {16, 144, kAutoSize, kAutoSize}, {.text = L"Web site:"}},
+    {Kind::Label,       L"LabelWeb",         L"TabSheetAbout",  {16, 160, kAutoSize, kAutoSize}, {.onClick = &TFormAbout::LabelWebClick, .link = true}},
+    {Kind::Label,       L"LabelSupport",     L"TabSheetAbout",  {16, 176, kAutoSize, kAutoSize}, {.text = L"Support:"}},
+    {Kind::Label,       L"LabelSupportEmail", L"TabSheetAbout", {16, 192, kAutoSize, kAutoSize}, {.onClick = &TFormAbout::LabelSupportEmailClick, .link = true}},
+
+    {Kind::TabSheet,    L"TabSheetUpdate",   L"PageControlMain", {0, 0, 0, 0},        {.tabOrder = 1, .text = L"Update"}},
+    {Kind::Label,       L"LabelCheckTitle",  L"TabSheetUpdate", {16, 132, kAutoSize, kAutoSize}, {.text = L"Check for update", .bold = true, .transparent = true}},
+    {Kind::Label,       L"LabelCheck",       L"TabSheetUpdate", {16, 152, kAutoSize, kAutoSize}, {.text = kCheckText}},
+    {Kind::Label,       L"LabelPInfo",       L"TabSheetUpdate", {16, 12, kAutoSize, kAutoSize},  {.text = L"Product information", .bold = true, .transparent = true}},
+    {Kind::PushButton,  L"ButtonUpdates",    L"TabSheetUpdate", {206, 184, 75, 25},   {.tabOrder = 0, .text = L"&Updates...", .onClick = &TFormAbout::ButtonUpdatesClick}},
+    {Kind::GroupBox,    L"GroupBoxPInfo",    L"TabSheetUpdate", {16, 32, 275, 73},    {.tabOrder = 1}},
+    {Kind::Label,       L"LabelVersion",     L"GroupBoxPInfo",  {12, 16, kAutoSize, kAutoSize},  {}},
+
+    {Kind::PushButton,  L"ButtonOK",         L"PanelMain",      {438, 265, 75, 25},   {.tabOrder = 1, .text = L"&OK", .isDefault = true, .modalResult = fw::mrOk}},
+    {Kind::Panel,       L"PanelmageLeft",    L"PanelMain",      {12, 12, 175, 242},   {.tabOrder = 2, .bevelInner = fw::Bevel::Raised, .bevelOuter = fw::Bevel::Lowered, .color = fw::clWhite}},
+    {Kind::Image,       L"ImageLeft",        L"PanelmageLeft",  {2, 2, 171, 238},     {.onClick = &TFormAbout::ImageLeftClick, .center = true}},
+};
+// clang-format on
+
+fw::Font DialogFont() {
+    fw::Font font; // Tahoma, character height 11 pixels (8 points), regular, ANSI
+    return font;
+}
+
+fw::Label& AsLabel(fw::Control& sender) {
+    auto* label = dynamic_cast<fw::Label*>(&sender);
+    if (!label)
+        throw std::runtime_error("Invalid class typecast");
+    return *label;
+}
+
+fw::Control& CreateKind(fw::WinControl& parent, Kind kind) {
+    switch (kind) {
+    case Kind::Panel:
+        return parent.Create<fw::Panel>();
+    case Kind::PageControl:
+        return parent.Create<fw::PageControl>();
+    case Kind::TabSheet:
+        return parent.Create<fw::TabSheet>();
+    case Kind::PushButton:
+        return parent.Create<fw::PushButton>();
+    case Kind::GroupBox:
+        return parent.Create<fw::GroupBox>();
+    case Kind::Label:
+        return parent.Create<fw::Label>();
+    case Kind::Image:
+        return parent.Create<fw::Image>();
+    }
+    throw std::logic_error("unknown control kind");
+}
+
+void ApplyLabel(fw::Label& label, const Bounds& b, const Settings& d) {
+    fw::Font font = label.GetFont();
+    font.bold = d.bold;
+    if (d.link) {
+        font.color = fw::clBlue;
+        font.underline = true;
+        label.SetCursor(fw::crHandPoint);
+        label.SetColor(fw::clBtnFace);
+    }
+    if (!(font == label.GetFont()))
+        label.SetFont(font);
+    label.SetTransparent(d.transparent);
+    label.SetShowAccelChar(d.showAccelChar);
+    label.SetWordWrap(d.wordWrap);
+    const bool autoSize = b.width == kAutoSize;
+    label.SetAutoSize(autoSize);
+    label.SetBounds(b.left, b.top, autoSize ? label.Width() : b.width, autoSize ? label.Height() : b.height);
+    label.SetText(d.text);
+}
+
+} // namespace
+
+std::span<const std::uint8_t> AboutPictureData() {
+    HMODULE module = ::GetModuleHandleW(nullptr);
+    HRSRC res = ::FindResourceW(module, L"ABOUTPICTURE", MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL data = res ? ::LoadResource(module, res) : nullptr;
+    const void* bytes = data ? ::LockResource(data) : nullptr;
+    if (!bytes)
+        throw std::runtime_error("Resource ABOUTPICTURE not found");
+    return {static_cast<const std::uint8_t*>(bytes), ::SizeofResource(module, res)};
+}
+
+TFormAbout::TFormAbout(fw::Control* owner) : fw::Form(owner) {
+    SetName(kWindow.name);
+    SetFont(DialogFont());
+    SetColor(kWindow.color);
+    SetBorderStyle(kWindow.border);
+    SetBorderIcons(kWindow.icons);
+    SetClientWidth(kWindow.clientWidth);
+    SetClientHeight(kWindow.clientHeight);
+    BuildControls();
+    OnCreate = [this](fw::Control& sender) { FormCreate(sender); };
+    OnCreate(*this);
+}
+
+fw::Control* TFormAbout::FindControl(const std::wstring& name) const {
+    fw::Control* found = nullptr;
+    ForEachDescendant([&](fw::Control& c) {
+        if (!found && c.Name() == name)
+            found = &c;
+    });
+    return found;
+}
+
+void TFormAbout::BuildControls() {
+    for (const ControlDescription& desc : kControls) {
+        fw::Control* parentControl = desc.parent ? FindControl(desc.parent) : this;
+        auto* parent = dynamic_cast<fw::WinControl*>(parentControl);
+        if (!parent)
+            throw std::logic_error("the About dialog's control table names a parent that holds no controls");
+        fw::Control& c = CreateKind(*parent, desc.kind);
+        c.SetName(desc.name);
+        const Settings& d = desc.settings;
+        const Bounds& b = desc.bounds;
+        if (d.onClick) {
+            const Handler h = d.onClick;
+            c.OnClick = [this, h](fw::Control& sender) { (this->*h)(sender); };
+        }
+        if (auto* w = dynamic_cast<fw::WinControl*>(&c); w && d.tabOrder != kNoTabOrder)
+            w->SetTabOrder(d.tabOrder);
+        switch (desc.kind) {
+        case Kind::Label:
+            ApplyLabel(static_cast<fw::Label&>(c), b, d);
+            continue;
+        case Kind::Panel: {
+            auto& panel = static_cast<fw::Panel&>(c);
+            panel.SetBevelInner(d.bevelInner);
+            panel.SetBevelOuter(d.bevelOuter);
+            panel.SetBorderWidth(d.borderWidth);
+            panel.SetColor(d.color);
+            break;
+        }
+        case Kind::PushButton: {
+            auto& button = static_cast<fw::PushButton&>(c);
+            button.SetDefault(d.isDefault);
+            button.SetModalResult(d.modalResult);
+            break;
+        }
+        case Kind::Image: {
+            auto& image = static_cast<fw::Image&>(c);
+            image.SetCenter(d.center);
+            image.SetCursor(fw::crHandPoint);
+            // The stored picture: a failure to read it ends the dialog's creation.
+            fw::LoadStoredPicture(image.GetPicture(), AboutPictureData());
+            break;
+        }
+        default:
+            break;
+        }
+        c.SetText(d.text);
+        if (desc.kind != Kind::TabSheet) // the page control places its sheets
+            c.SetBounds(b.left, b.top, b.width, b.height);
+    }
+}
+
+void TFormAbout::FormCreate(fw::Control&) {
+    SetCaption(fw::App().Title());
+    LabalTitle().SetText(Caption() + L" " + kAboutVersion);
+    LabelVersion().SetText(kAboutVersion);
+    SetCaption(L"About " + Caption());
+    LabelWeb().SetText(WebSiteAddress);
+    LabelSupportEmail().SetText(SupportMailAddress);
+}
+
+void TFormAbout::LabelWebClick(fw::Control& sender) {
+    UtilFuncs::OpenWithShell(AsLabel(sender).Text());
+}
+
+void TFormAbout::LabelSupportEmailClick(fw::Control& sender) {
+    UtilFuncs::OpenWithShell(L"mailto:" + AsLabel(sender).Text());
+}
+
+void TFormAbout::ButtonUpdatesClick(fw::Control&) {
+    UtilFuncs::OpenWithShell(WebSiteAddress);
+}
+
+void TFormAbout::ImageLeftClick(fw::Control&) {
+    UtilFuncs::OpenWithShell(WebSiteAddress);
+}
+
+void TFormMain::ButtonAboutClick(fw::Control&) {
+    // Destroyed whatever the result, also when showing it ends by an exception.
+    auto dialog = std::make_unique<TFormAbout>(this);
+    dialog->SetBounds(Left() + (Width() - dialog->Width()) / 2, Top() + (Height() - dialog->Height()) / 2,
+                      dialog->Width(), dialog->Height());
+    dialog->ShowModal();
+}
 
 } // namespace ui
