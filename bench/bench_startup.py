@@ -14,7 +14,7 @@ processes up as Windows always has them, so only the programs' own start is
 timed; and "cold Wine", where every start waits until Wine has ended its desktop
 process, so each start also pays for bringing Wine's desktop up again.
 
-    bench_startup.py --build build/windows [--runs 9]
+    bench_startup.py --build build/windows [--runs 15] [--cold-runs 7]
 """
 
 import argparse
@@ -25,7 +25,6 @@ import shutil
 import signal
 import statistics
 import subprocess
-import sys
 import tempfile
 import time
 
@@ -285,7 +284,7 @@ def ms(seconds):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "windows"))
-    parser.add_argument("--runs", type=int, default=11, help="timed starts of each program, warm Wine")
+    parser.add_argument("--runs", type=int, default=15, help="timed starts of each program, warm Wine")
     parser.add_argument("--cold-runs", type=int, default=7, help="timed starts of each program, cold Wine")
     options = parser.parse_args()
     for variable in ("DISPLAY", "WINEPREFIX"):
@@ -359,5 +358,4 @@ def measure(bench, launcher, bare, round_name, cold, runs):
     return met
 
 if __name__ == "__main__":
-    sys.dont_write_bytecode = True
     main()
