@@ -274,6 +274,8 @@ def main(test_case):
     """
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", default=os.path.join(ROOT, "build", "windows", "Orvalis.exe"))
+    parser.add_argument("--stub", default=os.path.join(ROOT, "build", "windows", "tests", "e2e", "stubtool",
+                                                       "orvalis_stubtool.exe"))
     options, rest = parser.parse_known_args()
     if not os.path.isfile(options.exe):
         print("skipped: %s has not been built" % options.exe)
@@ -283,6 +285,8 @@ def main(test_case):
             print("%s is not set: run through scripts/test" % variable, file=sys.stderr)
             sys.exit(1)
     test_case.exe = os.path.abspath(options.exe)
+    # The stub tool is optional: scripts that need it skip without it.
+    test_case.stub = os.path.abspath(options.stub) if os.path.isfile(options.stub) else None
     suite = unittest.defaultTestLoader.loadTestsFromTestCase(test_case)
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     if not result.wasSuccessful():
@@ -290,3 +294,412 @@ def main(test_case):
     if result.testsRun and len(result.skipped) == result.testsRun:
         sys.exit(SKIP)
     sys.exit(0)
+
+
+# ---------------------------------------------------------------------------
+# Direct X access for the launcher tests: screen reads in milliseconds rather
+# than ImageMagick's second, the top-level window list with map state and
+# override-redirect (menus), and the WM_STATE a window manager would set.
+
+import ctypes  # noqa: E402
+import ctypes.util  # noqa: E402
+
+
+class _XImage(ctypes.Structure):
+    _fields_ = [
+        ("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+        ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_ubyte)),
+        ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+        ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int),
+        ("depth", ctypes.c_int), ("bytes_per_line", ctypes.c_int),
+        ("bits_per_pixel", ctypes.c_int), ("red_mask", ctypes.c_ulong),
+        ("green_mask", ctypes.c_ulong), ("blue_mask", ctypes.c_ulong),
+    ]
+
+
+class _XWindowAttributes(ctypes.Structure):
+    _fields_ = [
+        ("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+        ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
+        ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
+        ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int),
+        ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
+        ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+        ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+        ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+        ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p),
+    ]
+
+
+IS_UNMAPPED, IS_UNVIEWABLE, IS_VIEWABLE = 0, 1, 2
+WITHDRAWN_STATE, NORMAL_STATE, ICONIC_STATE = 0, 1, 3
+
+
+class TopWindow:
+    """A child of the root window as X reports it at one moment."""
+
+    def __init__(self, wid, x, y, width, height, map_state, override_redirect, name):
+        self.id = wid
+        self.x, self.y, self.width, self.height = x, y, width, height
+        self.mapped = map_state == IS_VIEWABLE
+        self.override_redirect = bool(override_redirect)
+        self.name = name
+
+    def __repr__(self):
+        return "TopWindow(0x%x %r %dx%d+%d+%d%s%s)" % (
+            self.id, self.name, self.width, self.height, self.x, self.y,
+            " mapped" if self.mapped else "", " override-redirect" if self.override_redirect else "")
+
+
+_x = None
+
+
+def _xlib():
+    """libX11 with one display connection for this process; X errors (a window
+    that vanished between two calls) are ignored rather than ending Python."""
+    global _x
+    if _x is not None:
+        return _x
+    lib = ctypes.CDLL(ctypes.util.find_library("X11") or "libX11.so.6")
+    lib.XOpenDisplay.restype = ctypes.c_void_p
+    lib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    lib.XDefaultRootWindow.restype = ctypes.c_ulong
+    lib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    lib.XGetImage.restype = ctypes.POINTER(_XImage)
+    lib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                              ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+    lib.XFree.argtypes = [ctypes.c_void_p]
+    lib.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                               ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                               ctypes.POINTER(ctypes.c_uint)]
+    lib.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(_XWindowAttributes)]
+    lib.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+    lib.XInternAtom.restype = ctypes.c_ulong
+    lib.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    lib.XChangeProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong,
+                                    ctypes.c_int, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
+    lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    handler_type = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+    lib.XSetErrorHandler.argtypes = [handler_type]
+    display = lib.XOpenDisplay(None)
+    if not display:
+        raise RuntimeError("cannot open X display %r" % os.environ.get("DISPLAY"))
+    handler = handler_type(lambda display, event: 0)
+    lib.XSetErrorHandler(handler)
+    _x = (lib, display, lib.XDefaultRootWindow(display), handler)
+    return _x
+
+
+def grab(left, top, width, height):
+    """The screen rectangle as an Image, read straight from the X server."""
+    lib, display, root, _ = _xlib()
+    image = lib.XGetImage(display, root, left, top, width, height, 0xFFFFFFFF, 2)  # ZPixmap
+    if not image:
+        raise RuntimeError("XGetImage of %dx%d+%d+%d failed" % (width, height, left, top))
+    try:
+        img = image.contents
+        if img.bits_per_pixel != 32 or img.red_mask != 0xFF0000 or img.byte_order != 0:
+            raise RuntimeError("unexpected screen format: %d bpp, red mask %x, byte order %d"
+                               % (img.bits_per_pixel, img.red_mask, img.byte_order))
+        raw = ctypes.string_at(img.data, img.bytes_per_line * height)
+    finally:
+        lib.XFree(image.contents.data)
+        lib.XFree(image)
+    rows = []
+    for y in range(height):
+        row = raw[y * img.bytes_per_line : y * img.bytes_per_line + width * 4]
+        rgb = bytearray(width * 3)
+        rgb[0::3], rgb[1::3], rgb[2::3] = row[2::4], row[1::4], row[0::4]
+        rows.append(bytes(rgb))
+    return Image(width, height, b"".join(rows))
+
+
+def top_windows():
+    """The children of the root window, bottom to top in stacking order."""
+    lib, display, root, _ = _xlib()
+    root_ret, parent_ret = ctypes.c_ulong(), ctypes.c_ulong()
+    children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+    if not lib.XQueryTree(display, root, ctypes.byref(root_ret), ctypes.byref(parent_ret),
+                          ctypes.byref(children), ctypes.byref(count)):
+        return []
+    ids = [children[i] for i in range(count.value)]
+    if children:
+        lib.XFree(children)
+    found = []
+    for wid in ids:
+        attributes = _XWindowAttributes()
+        if not lib.XGetWindowAttributes(display, wid, ctypes.byref(attributes)):
+            continue  # gone meanwhile
+        name = ctypes.c_char_p()
+        title = None
+        if lib.XFetchName(display, wid, ctypes.byref(name)) and name.value is not None:
+            title = name.value.decode(errors="replace")
+            lib.XFree(name)
+        found.append(TopWindow(wid, attributes.x, attributes.y, attributes.width, attributes.height,
+                               attributes.map_state, attributes.override_redirect, title))
+    return found
+
+
+def top_window(wid):
+    """The TopWindow of one X window id (int or the decimal string xdotool gives), or None."""
+    wid = int(wid)
+    return next((w for w in top_windows() if w.id == wid), None)
+
+
+def set_wm_state(wid, state):
+    """Sets WM_STATE as a window manager does when it iconifies (ICONIC_STATE) or
+    restores (NORMAL_STATE) a window; Wine answers the change like a user's request."""
+    lib, display, _, _ = _xlib()
+    atom = lib.XInternAtom(display, b"WM_STATE", 0)
+    data = (ctypes.c_long * 2)(state, 0)
+    lib.XChangeProperty(display, int(wid), atom, atom, 32, 0, data, 2)  # PropModeReplace
+    lib.XSync(display, 0)
+
+
+def image_differences(seen, expected, limit=5):
+    """(count, first few ((x, y), seen, expected)) of the pixels where two equal-sized images differ."""
+    if (seen.width, seen.height) != (expected.width, expected.height):
+        raise ValueError("%dx%d compared with %dx%d" % (seen.width, seen.height, expected.width, expected.height))
+    if seen.rgb == expected.rgb:
+        return 0, []
+    count, first = 0, []
+    for i in range(0, len(seen.rgb), 3):
+        if seen.rgb[i : i + 3] != expected.rgb[i : i + 3]:
+            count += 1
+            if len(first) < limit:
+                p = i // 3
+                first.append(((p % seen.width, p // seen.width), tuple(seen.rgb[i : i + 3]),
+                              tuple(expected.rgb[i : i + 3])))
+    return count, first
+
+
+# ---------------------------------------------------------------------------
+# Stub tools: one recording program copied under the names the launcher starts.
+
+STUB_LOG = "stubtool.log"
+
+
+def windows_path(path):
+    """The path as Wine's programs see it, through the Z: drive."""
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+def install_stub(stub, folder, names):
+    """Copies the stub tool into folder under each of the names."""
+    for name in names:
+        shutil.copy2(stub, os.path.join(folder, name))
+
+
+def stub_records(folder):
+    """What the stubs of folder recorded: a list of (file name, current directory, [arguments])."""
+    path = os.path.join(folder, STUB_LOG)
+    if not os.path.exists(path):
+        return []
+    with open(path, "rb") as f:
+        text = f.read().decode("utf-8", errors="replace")
+    records = []
+    for line in text.split("\n"):
+        if line:
+            fields = line.split("\t")
+            records.append((fields[0], fields[1] if len(fields) > 1 else "", fields[2:]))
+    return records
+
+
+# ---------------------------------------------------------------------------
+# The Wine registry of the test's prefix, through wine-run's environment.
+
+def reg_query_default(key):
+    """The default value of a registry key, or None when the key or value is absent."""
+    out = run(WINE_RUN, "reg", "query", key, "/ve", check=False, timeout=60)
+    if out.returncode != 0:
+        return None
+    for line in out.stdout.decode(errors="replace").splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) >= 2 and parts[0] == "(Default)" and parts[1] == "REG_SZ":
+            return parts[2] if len(parts) == 3 else ""
+    return None
+
+
+def reg_set_default(key, value):
+    run(WINE_RUN, "reg", "add", key, "/ve", "/t", "REG_SZ", "/d", value, "/f", timeout=60)
+
+
+def reg_delete_key(key):
+    run(WINE_RUN, "reg", "delete", key, "/f", check=False, timeout=60)
+
+
+# ---------------------------------------------------------------------------
+# The launcher's own layout and a test case that runs one launcher with stub tools.
+
+# Image buttons in creation order (later ones lie on top), client left and top.
+LAUNCHER_BUTTONS = [
+    ("ButtonMin", 372, 7),
+    ("ButtonClose2", 399, 7),
+    ("ButtonDataCDDVD", 20, 40),
+    ("ButtonVCDDVDVideo", 121, 40),
+    ("ButtonAudioCD", 225, 40),
+    ("ButtonMoreTools", 323, 40),
+    ("ButtonHelp", 54, 182),
+    ("ButtonAbout", 136, 182),
+    ("ButtonHome", 215, 182),
+]
+TITLE_BUTTONS = ("ButtonMin", "ButtonClose2")  # no pressed picture of their own
+LARGE_BUTTONS = ("ButtonDataCDDVD", "ButtonVCDDVDVideo", "ButtonAudioCD", "ButtonMoreTools")
+TOOL_NAMES = ["Tarvek.exe", "Mirolan.exe", "Questo.exe", "Pelvane.exe", "Dravin.exe", "Kolmet.exe",
+              "Sarneth.exe", "Ulbrin.exe", "Fostrel.exe"]
+WEB_SITE = "https://www.orvalis.example/"
+INFO_LINE_RECT = (16, 160, 427, 14)  # client left, top, width, height: both labels, to the right edge
+SKIN_SPOT = (120, 20)  # a point of the title strip where no control lies
+LAUNCHER_SIZE = (444, 217)
+
+_pictures = {}
+
+
+def button_picture(name, state):
+    """resources/buttons/<name>.<state>.bmp; title buttons fall back to normal when pressed."""
+    if state == "pressed" and name in TITLE_BUTTONS:
+        state = "normal"
+    key = (name, state)
+    if key not in _pictures:
+        _pictures[key] = read_bmp(resource("buttons", "%s.%s.bmp" % (name, state)))
+    return _pictures[key]
+
+
+def button_rect(name):
+    """Client (left, top, width, height) of a button, its size taken from its normal picture."""
+    for button, left, top in LAUNCHER_BUTTONS:
+        if button == name:
+            picture = button_picture(name, "normal")
+            return left, top, picture.width, picture.height
+    raise KeyError(name)
+
+
+def visible_columns(name):
+    """Columns of the button (in its own coordinates) not covered by a later button in its row."""
+    left, top, width, height = button_rect(name)
+    names = [b for b, _, _ in LAUNCHER_BUTTONS]
+    covered = set()
+    for later in names[names.index(name) + 1 :]:
+        l2, t2, w2, h2 = button_rect(later)
+        if t2 < top + height and top < t2 + h2:
+            covered.update(range(max(l2, left) - left, min(l2 + w2, left + width) - left))
+    return [x for x in range(width) if x not in covered]
+
+
+def button_centre(name):
+    """Client point in the middle of the button's visible part."""
+    left, top, _, height = button_rect(name)
+    columns = visible_columns(name)
+    return left + (columns[0] + columns[-1]) // 2, top + height // 2
+
+
+def columns_of(image, columns):
+    """The image cut down to the given columns, side by side."""
+    rows = []
+    for y in range(image.height):
+        rows.append(b"".join(image.rgb[(y * image.width + x) * 3 : (y * image.width + x) * 3 + 3] for x in columns))
+    return Image(len(columns), image.height, b"".join(rows))
+
+
+class LauncherTestCase(unittest.TestCase):
+    """Starts one launcher per test in a folder holding the stub under every tool name.
+
+    exe and stub are set by main(). Buttons not drawn at all (the launcher of an
+    earlier build stage) skip the test rather than failing every check at once.
+    """
+
+    exe = None
+    stub = None
+    tools = TOOL_NAMES
+
+    def setUp(self):
+        if not self.stub:
+            self.skipTest("the stub tool has not been built")
+        # Keep the pointer off the window, so no button shows its hover picture.
+        mouse_move(0, 0)
+        self.app = Launcher(self.exe)
+        self.app.start()
+        self.addCleanup(self.app.__exit__, None, None, None)
+        install_stub(self.stub, self.app.folder, self.tools)
+        self.window = self.app.wait_window()
+        self.origin = self.app.geometry(self.window)[:2]
+        self.windows_before = self.mapped_windows()
+        if not wait_until(lambda: any(self.shows(b, "normal") for b, _, _ in LAUNCHER_BUTTONS), timeout=15):
+            self.skipTest("the launcher shows none of its button pictures: buttons not built yet")
+
+    # Screen reads in client coordinates of the launcher window.
+    def grab_client(self, left, top, width, height):
+        return grab(self.origin[0] + left, self.origin[1] + top, width, height)
+
+    def shows(self, name, state):
+        """True if the button's visible part shows exactly that state's picture."""
+        left, top, width, height = button_rect(name)
+        columns = visible_columns(name)
+        seen = self.grab_client(left, top, width, height)
+        return columns_of(seen, columns).rgb == columns_of(button_picture(name, state), columns).rgb
+
+    def assert_shows(self, name, state, timeout=5.0, why=""):
+        if wait_until(lambda: self.shows(name, state), timeout=timeout, interval=0.05):
+            return
+        left, top, width, height = button_rect(name)
+        columns = visible_columns(name)
+        seen = columns_of(self.grab_client(left, top, width, height), columns)
+        matches = [s for s in ("normal", "hover", "pressed")
+                   if seen.rgb == columns_of(button_picture(name, s), columns).rgb]
+        count, first = image_differences(seen, columns_of(button_picture(name, state), columns))
+        self.fail("%s does not show its %s picture%s: it shows %s; %d pixels differ, first %s; screen saved to %s"
+                  % (name, state, " " + why if why else "", matches[0] if matches else "something else",
+                     count, first, self.save_screen()))
+
+    def save_screen(self):
+        path = os.path.join(tempfile.gettempdir(), "orvalis-e2e-%s.png" % self._testMethodName)
+        try:
+            screenshot(save_as=path)
+        except Exception as error:  # the failure message matters more than the picture
+            return "(not saved: %s)" % error
+        return path
+
+    def move_to(self, x, y):
+        """Moves the pointer to a client point of the launcher."""
+        mouse_move(self.origin[0] + x, self.origin[1] + y)
+
+    def move_onto(self, name):
+        self.move_to(*button_centre(name))
+
+    def click_button(self, name):
+        # From off the button, so that it sees the pointer arrive even when the
+        # pointer rests on it already (after a menu chosen by key, say).
+        self.move_to(*SKIN_SPOT)
+        self.move_onto(name)
+        # The hover picture shows that the button has seen the pointer arrive.
+        self.assert_shows(name, "hover", why="before the click")
+        run("xdotool", "click", "1")
+
+    def mapped_windows(self):
+        return {w.id for w in top_windows() if w.mapped}
+
+    def new_windows(self):
+        """Mapped top-level windows that were not there when the launcher had started;
+        Wine's 1 x 1 helper windows (the application's own among them) do not count."""
+        return [w for w in top_windows()
+                if w.mapped and w.id not in self.windows_before and w.width * w.height > 1]
+
+    def records(self):
+        return stub_records(self.app.folder)
+
+    def wait_records(self, count, timeout=20.0):
+        """Waits until the stubs have recorded count starts in all; returns the records."""
+        wait_until(lambda: len(self.records()) >= count, timeout=timeout, interval=0.1)
+        return self.records()
+
+    def assert_started(self, expected, before, why=""):
+        """Waits for exactly one new start, of the tool named expected, after `before` records."""
+        records = self.wait_records(before + 1)
+        self.assertGreater(len(records), before, "%s was not started %s" % (expected, why))
+        # Give a second, wrong start the same chance to show up.
+        time.sleep(0.5)
+        started = [r[0] for r in self.records()[before:]]
+        self.assertEqual(started, [expected], "tools started %s" % why)
+        name, _, arguments = self.records()[before]
+        self.assertEqual(arguments, [], "%s got arguments" % name)
+        self.assertTrue(self.app.running(), "the launcher ended after starting %s" % expected)
