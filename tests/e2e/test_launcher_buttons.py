@@ -3,15 +3,49 @@ at rest, under the pointer and while held, and what a release off the button doe
 
 import os
 import sys
-import unittest
 
 sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2elib  # noqa: E402
 
 
+FUCHSIA = (255, 0, 255)
+
+
+def idle_face():
+    """The skin with every button's normal picture on it."""
+    skin = e2elib.read_bmp(e2elib.resource("skin.bmp"))
+    face = bytearray(skin.rgb)
+    for name, _, _ in e2elib.LAUNCHER_BUTTONS:
+        left, top, width, height = e2elib.button_rect(name)
+        picture = e2elib.button_picture(name, "normal")
+        for y in range(height):
+            start = ((top + y) * skin.width + left) * 3
+            face[start : start + width * 3] = picture.rgb[y * width * 3 : (y + 1) * width * 3]
+    return skin, e2elib.Image(skin.width, skin.height, bytes(face))
+
+
 class LauncherButtons(e2elib.LauncherTestCase):
+    def changed_outside(self, name):
+        """Face pixels outside the button (and the info line) that are not as at rest."""
+        skin, face = self.face
+        shot = self.grab_client(0, 0, skin.width, skin.height)
+        bl, bt, bw, bh = e2elib.button_rect(name)
+        il, it, iw, ih = e2elib.INFO_LINE_RECT
+        wrong = []
+        for y in range(skin.height):
+            row = slice(y * skin.width * 3, (y + 1) * skin.width * 3)
+            if shot.rgb[row] == face.rgb[row]:
+                continue
+            for x in range(skin.width - 1):
+                if (bl <= x < bl + bw and bt <= y < bt + bh) or (il <= x < il + iw and it <= y < it + ih):
+                    continue
+                if skin.pixel(x, y) != FUCHSIA and shot.pixel(x, y) != face.pixel(x, y):
+                    wrong.append((x, y))
+        return wrong
+
     def test_every_button_shows_normal_hover_and_pressed_and_a_release_off_it_clicks_nothing(self):
+        self.face = idle_face()
         for name, _, _ in e2elib.LAUNCHER_BUTTONS:
             self.assert_shows(name, "normal", why="at rest")
         for name, _, _ in e2elib.LAUNCHER_BUTTONS:
@@ -21,6 +55,10 @@ class LauncherButtons(e2elib.LauncherTestCase):
                 e2elib.mouse_down()
                 # The title buttons have no pressed picture: they stay normal while held.
                 self.assert_shows(name, "pressed", why="while held")
+                # Exactly at its bounds: around it the face is as at rest.
+                wrong = self.changed_outside(name)
+                self.assertEqual(wrong, [], "pixels changed outside %s while held (%d, first %s)"
+                                 % (name, len(wrong), wrong[:5]))
                 self.move_to(*e2elib.SKIN_SPOT)
                 self.assert_shows(name, "normal", why="held and dragged off")
                 e2elib.mouse_up()

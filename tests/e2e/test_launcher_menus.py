@@ -4,7 +4,6 @@ its accelerator key, and Escape closing a menu without starting anything."""
 import os
 import sys
 import time
-import unittest
 
 sys.dont_write_bytecode = True  # keep the source tree clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
