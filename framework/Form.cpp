@@ -126,6 +126,8 @@ void Form::SetVisible(bool v) {
             SetIcon(bigIcon_, smallIcon_);
         SetVisibleFlag(true);
         ::ShowWindow(h, SW_SHOW);
+        // The face first: otherwise the children may paint over a still black window.
+        ::UpdateWindow(h);
     } else {
         SetVisibleFlag(false);
         if (HWND h = HandleIfAllocated())
