@@ -132,6 +132,17 @@ void TsuiCustomButton::FileThemeRemoved(TsuiFileTheme& theme) {
     SetUIStyle(TsuiUIStyle::DeepBlue);
 }
 
+void TsuiCustomButton::Repaint() {
+    HWND wnd = HandleIfAllocated();
+    if (!wnd)
+        return;
+    // Painted straight onto the window: the same face as a paint message
+    // draws, without the round trips of invalidating and validating. Whatever
+    // was invalid before is still painted by the next paint message.
+    fw::WindowDC dc(wnd);
+    PaintFace(dc.get());
+}
+
 void TsuiCustomButton::SetEnabled(bool e) {
     fw::WinControl::SetEnabled(e);
     EnabledUpdated();
@@ -252,7 +263,7 @@ void TsuiCustomButton::Click() {
 void TsuiCustomButton::KeyDown(WORD& key, fw::ShiftState shift) {
     fw::WinControl::KeyDown(key, shift);
     // With Alt held the key arrives as a system key, which is not a press.
-    if ((key == VK_SPACE || key == VK_RETURN) && !(shift & fw::ssAlt) && Focused() && Enabled()) {
+    if ((key == VK_SPACE || key == VK_RETURN) && !(shift & fw::ssAlt) && hasFocus_ && Enabled()) {
         mousePressed_ = true;
         Repaint();
     }
@@ -260,7 +271,7 @@ void TsuiCustomButton::KeyDown(WORD& key, fw::ShiftState shift) {
 
 void TsuiCustomButton::KeyUp(WORD& key, fw::ShiftState shift) {
     fw::WinControl::KeyUp(key, shift);
-    if ((key == VK_SPACE || key == VK_RETURN) && Focused() && mousePressed_ && Enabled()) {
+    if ((key == VK_SPACE || key == VK_RETURN) && hasFocus_ && mousePressed_ && Enabled()) {
         mousePressed_ = false;
         Repaint();
         Click();
@@ -284,6 +295,8 @@ LRESULT TsuiCustomButton::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
+        // Remembered: asking the system for the focus at every paint costs a round trip.
+        hasFocus_ = msg == WM_SETFOCUS;
         const LRESULT r = fw::WinControl::WndProc(msg, wp, lp);
         Repaint();
         return r;
@@ -340,27 +353,36 @@ void TsuiCustomButton::FetchStatePicture(fw::Bitmap& bitmap) {
     }
 }
 
+fw::Canvas& TsuiCustomButton::OffscreenBuffer(int w, int h) {
+    if (!buffer_ || buffer_->Width() != w || buffer_->Height() != h)
+        buffer_ = std::make_unique<fw::MemoryCanvas>(w, h); // the display's pixel format
+    HDC dc = buffer_->Handle();
+    // The focus frame's dots take the DC's colours; start every paint alike.
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    ::SetBkColor(dc, RGB(255, 255, 255));
+    return *buffer_;
+}
+
 void TsuiCustomButton::PaintFace(HDC dc) {
     const RECT client = ClientRect();
     const int w = client.right - client.left, h = client.bottom - client.top;
-    fw::Bitmap picture;
-    FetchStatePicture(picture);
-    picture.SetTransparent(pictureTransparent_);
-    {
-        fw::MemoryCanvas buffer(w, h); // the display's pixel format
-        if (transparent_)
-            PaintParentBackground(buffer, *this);
-        else
-            buffer.FillRect(client, GetColor());
-        DrawStatePicture(buffer, picture);
-        picture.Clear();
-        if (Focused() && TabStop())
-            DrawFocusFrame(buffer);
+    FetchStatePicture(picture_);
+    picture_.SetTransparent(pictureTransparent_);
+    fw::Canvas& buffer = OffscreenBuffer(w, h);
+    if (transparent_)
+        PaintParentBackground(buffer, *this);
+    else
+        buffer.FillRect(client, GetColor());
+    DrawStatePicture(buffer, picture_);
+    if (hasFocus_ && TabStop())
+        DrawFocusFrame(buffer);
+    // Realising a font costs more than the rest of the paint, so only a
+    // caption that shows takes it.
+    if (!core::IsBlankCaption(caption_)) {
         buffer.SetFont(GetFont());
-        if (!core::IsBlankCaption(caption_))
-            DrawCaptionText(buffer, caption_);
-        buffer.CopyTo(dc, 0, 0);
+        DrawCaptionText(buffer, caption_);
     }
+    ::BitBlt(dc, 0, 0, w, h, buffer.Handle(), 0, 0, SRCCOPY);
 }
 
 void TsuiCustomButton::PaintParentBackground(fw::Canvas& canvas, fw::Control& control) {
@@ -377,6 +399,27 @@ void TsuiCustomButton::PaintParentBackground(fw::Canvas& canvas, fw::Control& co
     HWND pw = parent->HandleIfAllocated();
     ::SendMessageW(pw, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     ::SendMessageW(pw, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+}
+
+void TsuiCustomButton::DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap, const RECT& dst) {
+    if (bitmap.Empty())
+        return;
+    if (!pictureDC_)
+        pictureDC_.reset(::CreateCompatibleDC(nullptr));
+    // Selected only for the copy, so that the bitmap is never freed while selected.
+    fw::ScopedSelect select(pictureDC_.get(), bitmap.Handle());
+    HDC dc = canvas.Handle(), src = pictureDC_.get();
+    const int w = dst.right - dst.left, h = dst.bottom - dst.top;
+    if (bitmap.Transparent()) {
+        ::TransparentBlt(dc, dst.left, dst.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),
+                         bitmap.TransparentColor());
+    } else if (w == bitmap.Width() && h == bitmap.Height()) {
+        ::BitBlt(dc, dst.left, dst.top, w, h, src, 0, 0, SRCCOPY);
+    } else {
+        const int old = ::SetStretchBltMode(dc, COLORONCOLOR);
+        ::StretchBlt(dc, dst.left, dst.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(), SRCCOPY);
+        ::SetStretchBltMode(dc, old);
+    }
 }
 
 void TsuiCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {

@@ -16,6 +16,7 @@
 #include "framework/Graphic.h"
 #include "framework/WinControl.h"
 
+#include <memory>
 #include <string>
 
 namespace controls {
@@ -47,6 +48,8 @@ public:
     TsuiFileTheme* FileTheme() const noexcept { return fileTheme_; }
     void SetFileTheme(TsuiFileTheme* theme);
     void SetEnabled(bool e) override;
+    // Paints the face at once (nothing while the window does not exist).
+    void Repaint() override;
 
     bool MouseOver() const noexcept { return mouseOver_; }
     bool MousePressed() const noexcept { return mousePressed_; }
@@ -84,6 +87,9 @@ protected:
     virtual void DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap);
     virtual void DrawCaptionText(fw::Canvas& canvas, const std::wstring& text);
     virtual void DrawFocusFrame(fw::Canvas& canvas);
+    // A fetch fills the bitmap with its state's picture, or empties it when
+    // there is none. The paint keeps the bitmap between paints, so a fetch of
+    // a picture of the same size reuses its pixels instead of making new ones.
     virtual void FetchPicNormal(fw::Bitmap& bitmap);
     virtual void FetchPicMouseOn(fw::Bitmap& bitmap);
     virtual void FetchPicMouseDown(fw::Bitmap& bitmap);
@@ -103,6 +109,10 @@ protected:
     // Draws the parent's background and face (and its windowless controls)
     // under control into the canvas, whose origin is control's top-left corner.
     static void PaintParentBackground(fw::Canvas& canvas, fw::Control& control);
+    // Draws bitmap into dst on the canvas as Canvas::Draw and StretchDraw do,
+    // leaving out its transparent colour when it is transparent, through a
+    // source DC that the button keeps (making one costs more than the copy).
+    void DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap, const RECT& dst);
 
 private:
     void FileThemeRemoved(TsuiFileTheme& theme) override;
@@ -110,6 +120,7 @@ private:
     void StopRepeatTimer() noexcept;
     void FetchStatePicture(fw::Bitmap& bitmap);
     void DrawCaptionIn(fw::Canvas& canvas, RECT r);
+    fw::Canvas& OffscreenBuffer(int w, int h);
 
     std::wstring caption_;
     bool autoSize_ = false;
@@ -127,7 +138,12 @@ private:
     bool acceptsEnter_ = false;
     bool pictureTransparent_ = false;
     bool repeatTimerExists_ = false;
+    bool hasFocus_ = false;
     fw::WindowTimer repeatTimer_;
+    // Kept between paints: making a buffer or a bitmap costs more than a paint.
+    std::unique_ptr<fw::MemoryCanvas> buffer_;
+    fw::Bitmap picture_;
+    fw::UniqueDC pictureDC_;
 };
 
 class TsuiImageButton : public TsuiCustomButton {
@@ -164,6 +180,9 @@ protected:
 
 private:
     void AssignPicture(fw::Picture& target, const fw::Picture& source);
+    // Copies the container's bitmap into bitmap, into its pixels when the sizes
+    // match; throws for a graphic that is no bitmap.
+    static void CopyPicture(const fw::Picture& picture, fw::Bitmap& bitmap);
     // The state's own picture if it holds one, else PicNormal if that does.
     void FetchWithFallback(const fw::Picture& own, fw::Bitmap& bitmap) const;
 

@@ -1,5 +1,7 @@
 #include "SUIButton.h"
 
+#include <cstring>
+
 namespace controls {
 
 TsuiImageButton::TsuiImageButton(fw::Control* owner) : TsuiCustomButton(owner) {}
@@ -40,17 +42,35 @@ void TsuiImageButton::ApplyAutoSize() {
     SetWidth(picNormal_.Width());
 }
 
+void TsuiImageButton::CopyPicture(const fw::Picture& picture, fw::Bitmap& bitmap) {
+    const auto* graphic = dynamic_cast<const fw::BitmapGraphic*>(picture.GetGraphic());
+    if (!graphic) {
+        picture.CopyToBitmap(bitmap); // empties for no graphic, throws for any other kind
+        return;
+    }
+    const fw::Bitmap& source = graphic->GetBitmap();
+    const bool samePixels = bitmap.HasImage() && source.HasImage() && !source.Empty() &&
+                            bitmap.Width() == source.Width() && bitmap.Height() == source.Height() &&
+                            bitmap.BitsPerPixel() == source.BitsPerPixel() &&
+                            bitmap.Stride() == source.Stride();
+    if (!samePixels) {
+        bitmap.Assign(source);
+        return;
+    }
+    ::GdiFlush(); // the bitmap's pixels may still be the target of queued drawing
+    std::memcpy(bitmap.Row(0), source.Row(0), static_cast<size_t>(source.Stride()) * source.Height());
+}
+
 void TsuiImageButton::FetchWithFallback(const fw::Picture& own, fw::Bitmap& bitmap) const {
     // Holding any graphic counts, even an empty bitmap: it does not fall back.
     if (own.HasGraphic())
-        own.CopyToBitmap(bitmap);
-    else if (picNormal_.HasGraphic())
-        picNormal_.CopyToBitmap(bitmap);
+        CopyPicture(own, bitmap);
+    else
+        CopyPicture(picNormal_, bitmap);
 }
 
 void TsuiImageButton::FetchPicNormal(fw::Bitmap& bitmap) {
-    if (picNormal_.HasGraphic())
-        picNormal_.CopyToBitmap(bitmap);
+    CopyPicture(picNormal_, bitmap);
 }
 void TsuiImageButton::FetchPicMouseOn(fw::Bitmap& bitmap) {
     FetchWithFallback(picMouseOn_, bitmap);
@@ -68,9 +88,9 @@ void TsuiImageButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
     // The top-left pixel is the colour left out when the picture is transparent.
     bitmap.SetTransparentColor(bitmap.Pixel(0, 0));
     if (stretch_)
-        canvas.StretchDraw(RECT{0, 0, Width(), Height()}, bitmap);
-    else
-        canvas.Draw(0, 0, bitmap); // cut at the right and bottom edges
+        DrawPicture(canvas, bitmap, RECT{0, 0, Width(), Height()});
+    else // cut at the right and bottom edges
+        DrawPicture(canvas, bitmap, RECT{0, 0, bitmap.Width(), bitmap.Height()});
 }
 
 void TsuiImageButton::DrawFocusFrame(fw::Canvas& canvas) {
