@@ -75,6 +75,7 @@ void TsuiCustomButton::CreateParamsFor(fw::CreateParams& p) {
 
 void TsuiCustomButton::CreateWnd() {
     acceptsEnter_ = default_;
+    hasFocus_ = false;
 }
 
 // Properties.

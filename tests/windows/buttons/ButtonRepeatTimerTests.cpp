@@ -78,3 +78,24 @@ TEST_F(RepeatTimerTest, DraggingOffStopsTheTicks) {
     EXPECT_EQ(ticks, atLeave);
     LeftUp();
 }
+
+TEST_F(RepeatTimerTest, LosingTheCaptureWithoutAReleaseEndsThePressAndTheTicks) {
+    auto& b = AddButton(L"A", 10, 10);
+    b.SetMouseContinuouslyDownInterval(30);
+    int ticks = 0;
+    b.OnMouseContinuouslyDown = [&](fw::Control&) { ++ticks; };
+    MoveTo(b, 30, 15);
+    LeftDown();
+    ASSERT_TRUE(b.MousePressed());
+    // Another window takes the mouse, as a system move or a menu would.
+    ::SetCapture(form_->Handle());
+    EXPECT_FALSE(b.MousePressed());
+    EXPECT_FALSE(b.HasRepeatTimer());
+    EXPECT_EQ(FaceColor(b), kMouseOn);
+    const int atLoss = ticks;
+    PumpFor(150);
+    EXPECT_EQ(ticks, atLoss);
+    ::ReleaseCapture();
+    LeftUp();
+    EXPECT_EQ(clicks_, 0);
+}
