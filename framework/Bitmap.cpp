@@ -3,6 +3,7 @@
 #include "core/ImageView.h"
 #include "core/BitmapFile.h"
 
+#include <climits>
 #include <cstring>
 #include <stdexcept>
 
@@ -64,7 +65,37 @@ void Bitmap::LoadDecoded(const core::DecodedBitmap& d) {
         std::memcpy(Row(y), d.pixels.data() + y * d.Stride(), rowBytes);
 }
 
+// A 24- or 32-bit uncompressed bitmap resource is copied straight from the
+// module's data into the section; other depths go through GDI.
+bool Bitmap::LoadPackedResource(HINSTANCE module, const wchar_t* name) {
+    HRSRC res = ::FindResourceW(module, name, MAKEINTRESOURCEW(2) /* RT_BITMAP */);
+    HGLOBAL mem = res ? ::LoadResource(module, res) : nullptr;
+    const auto* data = mem ? static_cast<const std::uint8_t*>(::LockResource(mem)) : nullptr;
+    const DWORD size = res ? ::SizeofResource(module, res) : 0;
+    if (!data || size < sizeof(BITMAPINFOHEADER))
+        return false;
+    BITMAPINFOHEADER h;
+    std::memcpy(&h, data, sizeof h);
+    if (h.biSize < sizeof h || h.biSize > size || h.biCompression != BI_RGB ||
+        (h.biBitCount != 24 && h.biBitCount != 32) || h.biWidth <= 0 || h.biHeight == 0 ||
+        h.biHeight == LONG_MIN || h.biPlanes != 1)
+        return false;
+    const int w = h.biWidth, rows = h.biHeight > 0 ? h.biHeight : -h.biHeight;
+    const std::uint64_t stride = (static_cast<std::uint64_t>(w) * h.biBitCount + 31) / 32 * 4;
+    if (h.biSize + stride * rows > size)
+        return false;
+    Create(w, rows, h.biBitCount);
+    const std::uint8_t* pixels = data + h.biSize;
+    for (int y = 0; y < rows; ++y) {
+        const int src = h.biHeight > 0 ? rows - 1 - y : y; // stored bottom row first unless top-down
+        std::memcpy(Row(y), pixels + src * stride, static_cast<size_t>(w) * (h.biBitCount / 8));
+    }
+    return true;
+}
+
 bool Bitmap::LoadFromResource(HINSTANCE module, const wchar_t* name) {
+    if (LoadPackedResource(module, name))
+        return true;
     UniqueBitmap src(
         static_cast<HBITMAP>(::LoadImageW(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!src)

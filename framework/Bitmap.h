@@ -35,7 +35,8 @@ public:
     void Clear() noexcept; // no picture at all
     void Assign(const Bitmap& other);
     void LoadDecoded(const core::DecodedBitmap& decoded);
-    // A bitmap resource of the module (RT_BITMAP), converted to 24 bits.
+    // A bitmap resource of the module (RT_BITMAP); 24 and 32 bits stay as they
+    // are, other depths become 24 bits.
     bool LoadFromResource(HINSTANCE module, const wchar_t* name);
 
     int Width() const noexcept { return width_; }
@@ -63,6 +64,8 @@ public:
     void SetTransparentColor(COLORREF c) noexcept { transparentColor_ = c; }
 
 private:
+    bool LoadPackedResource(HINSTANCE module, const wchar_t* name);
+
     UniqueBitmap handle_;
     std::uint8_t* bits_ = nullptr;
     int width_ = 0;

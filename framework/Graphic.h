@@ -9,6 +9,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace fw {
 
@@ -33,6 +34,7 @@ class BitmapGraphic : public Graphic {
 public:
     BitmapGraphic() = default;
     explicit BitmapGraphic(const Bitmap& b) : bitmap_(b) {}
+    explicit BitmapGraphic(Bitmap&& b) noexcept : bitmap_(std::move(b)) {}
     int Width() const override { return bitmap_.Width(); }
     int Height() const override { return bitmap_.Height(); }
     void Draw(Canvas& canvas, const RECT& r) const override;
@@ -79,6 +81,7 @@ public:
     void Assign(const Picture& o) { graphic_ = o.graphic_ ? o.graphic_->Clone() : nullptr; }
     void SetGraphic(std::unique_ptr<Graphic> g) noexcept { graphic_ = std::move(g); }
     void SetBitmap(const Bitmap& b) { graphic_ = std::make_unique<BitmapGraphic>(b); }
+    void SetBitmap(Bitmap&& b) { graphic_ = std::make_unique<BitmapGraphic>(std::move(b)); }
     void Clear() noexcept { graphic_.reset(); }
 
     // A picture is held as soon as a graphic is, even an empty bitmap.

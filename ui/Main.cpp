@@ -194,7 +194,7 @@ void TFormMain::BuildControls() {
             return;
         fw::Bitmap bmp;
         if (bmp.LoadFromResource(inst, resource))
-            picture.SetBitmap(bmp); // filled in place, as a stored description does
+            picture.SetBitmap(std::move(bmp)); // filled in place, as a stored description does
     };
     for (const ButtonDescription& d : kButtons) {
         auto& b = Create<controls::TsuiImageButton>();
