@@ -379,6 +379,7 @@ def _xlib():
     lib.XChangeProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong,
                                     ctypes.c_int, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
     lib.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    lib.XDisplayWidth.argtypes = lib.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
     handler_type = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
     lib.XSetErrorHandler.argtypes = [handler_type]
     display = lib.XOpenDisplay(None)
@@ -412,6 +413,12 @@ def grab(left, top, width, height):
         rgb[0::3], rgb[1::3], rgb[2::3] = row[2::4], row[1::4], row[0::4]
         rows.append(bytes(rgb))
     return Image(width, height, b"".join(rows))
+
+
+def screen_size():
+    """(width, height) of the X screen."""
+    lib, display, _, _ = _xlib()
+    return lib.XDisplayWidth(display, 0), lib.XDisplayHeight(display, 0)
 
 
 def top_windows():

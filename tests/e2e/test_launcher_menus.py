@@ -107,6 +107,25 @@ class LauncherMenus(e2elib.LauncherTestCase):
                     self.assert_started(tool, started, "by the key %s under %s" % (letter, button))
                     started += 1
 
+    def test_a_menu_that_would_leave_the_screen_is_moved_into_it(self):
+        screen_height = e2elib.screen_size()[1]
+        x, y = self.origin
+        # Drag the face until the launcher's bottom edge lies on the screen's.
+        target_y = screen_height - e2elib.LAUNCHER_SIZE[1]
+        e2elib.drag(x + e2elib.SKIN_SPOT[0], y + e2elib.SKIN_SPOT[1], 0, target_y - y, steps=12)
+        moved = e2elib.wait_until(lambda: self.app.geometry(self.window)[:2] == (x, target_y), timeout=5)
+        self.assertTrue(moved, "the launcher is at %s, not at %s" % (self.app.geometry(self.window)[:2], (x, target_y)))
+        self.origin = (x, target_y)
+        left, top, _, height = e2elib.button_rect("ButtonMoreTools")
+        menu = self.open_menu("ButtonMoreTools")
+        self.assertGreater(target_y + top + height + menu.height, screen_height, "the menu would fit: no proof")
+        self.assertEqual(menu.x, x + left, "menu moved sideways: %s" % menu)
+        self.assertLessEqual(menu.y + menu.height, screen_height, "menu leaves the screen: %s" % menu)
+        self.assertGreaterEqual(menu.y, 0, "menu leaves the screen: %s" % menu)
+        e2elib.key("e")
+        self.wait_menu_closed(menu)
+        self.assert_started("Fostrel.exe", 0, "from the moved menu")
+
     def test_escape_closes_a_menu_without_starting_anything(self):
         for button in MENUS:
             with self.subTest(button=button):

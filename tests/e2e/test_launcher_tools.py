@@ -32,6 +32,9 @@ class LauncherTools(e2elib.LauncherTestCase):
         os.remove(os.path.join(self.app.folder, "Tarvek.exe"))
         face = self.grab_client(0, 0, *e2elib.LAUNCHER_SIZE)
         self.click_button("ButtonDataCDDVD")
+        # An error box of the shell's would be up within this second.
+        time.sleep(1)
+        self.assertEqual(self.new_windows(), [], "a window appeared for the missing tool")
         # The shell request for the missing file is over once the next one is served.
         self.click_button("ButtonVCDDVDVideo")
         self.assert_started("Mirolan.exe", 0, "after a click on the missing Tarvek.exe")
