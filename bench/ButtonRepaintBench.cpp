@@ -86,8 +86,9 @@ int main(int argc, char** argv) {
     std::printf("picture button %d x %d, 24 bpp pictures; %d runs of 50 each\n", kWidth, kHeight, runs);
     Print("repaint on a state change (MouseEnter/Leave)", repaint);
     Print("one BitBlt of the same size (GetDC..ReleaseDC)", blit);
+    // The machine may be shared: the minimum shows the figure least disturbed by others.
     const double ratio = repaint.medianUs / blit.medianUs;
-    std::printf("repaint vs blit: %.2fx its time (target <= 2x): %s\n", ratio,
-                ratio <= 2 ? "met" : "NOT met");
+    std::printf("repaint vs blit: %.2fx its time by median, %.2fx by minimum (target <= 2x): %s\n", ratio,
+                repaint.minUs / blit.minUs, ratio <= 2 ? "met" : "NOT met");
     return 0;
 }
