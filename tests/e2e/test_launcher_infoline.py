@@ -35,6 +35,14 @@ class LauncherInfoLine(e2elib.LauncherTestCase):
         self.assertEqual(count, 0, "info line is not %s: first differences %s; screen saved to %s"
                          % (what, first, self.save_screen() if count else ""))
 
+    def settled_info_line(self, welcome, pause=0.2):
+        """The info line if it differs from welcome and stays the same for a moment, else None."""
+        first = self.info_line()
+        if first.rgb == welcome.rgb:
+            return None
+        time.sleep(pause)
+        return first if self.info_line().rgb == first.rgb else None
+
     def hover_texts(self):
         """The info line while the pointer rests on each large button, leaving it in between."""
         welcome = self.info_line()
@@ -42,10 +50,9 @@ class LauncherInfoLine(e2elib.LauncherTestCase):
         for name in e2elib.LARGE_BUTTONS:
             self.move_onto(name)
             self.assert_shows(name, "hover")
-            texts[name] = self.wait_info_line(lambda line: line.rgb != welcome.rgb)
-            self.assertNotEqual(texts[name].rgb, welcome.rgb, "the info line did not change over %s" % name)
-            time.sleep(0.3)
-            self.assertEqual(self.info_line().rgb, texts[name].rgb, "the info line kept changing over %s" % name)
+            # Both labels are written one after the other: take the line once it holds still.
+            texts[name] = e2elib.wait_until(lambda: self.settled_info_line(welcome), timeout=5)
+            self.assertTrue(texts[name], "the info line did not change over %s" % name)
             self.move_to(*e2elib.SKIN_SPOT)
             self.assert_info_line(welcome, "the welcome text after leaving %s" % name)
         return welcome, texts

@@ -41,7 +41,8 @@ class LauncherMenus(e2elib.LauncherTestCase):
         self.click_button(button)
         found = e2elib.wait_until(lambda: [w for w in self.new_windows() if w.override_redirect
                                            and w.width > 20 and w.height > 20], timeout=5)
-        self.assertTrue(found, "no menu opened for %s; screen saved to %s" % (button, self.save_screen()))
+        if not found:
+            self.fail("no menu opened for %s; screen saved to %s" % (button, self.save_screen()))
         self.assertEqual(len(found), 1, "more than one new window: %s" % found)
         return found[0]
 
@@ -53,8 +54,9 @@ class LauncherMenus(e2elib.LauncherTestCase):
         """Screen points in the middle of each entry's caption."""
         image = e2elib.grab(menu.x, menu.y, menu.width, menu.height)
         bands = text_bands(image)
-        self.assertEqual(len(bands), count, "caption rows %s in the menu; screen saved to %s"
-                         % (bands, self.save_screen()))
+        if len(bands) != count:
+            self.fail("caption rows %s in the menu, expected %d; screen saved to %s"
+                      % (bands, count, self.save_screen()))
         return [(menu.x + menu.width // 2, menu.y + (top + bottom) // 2) for top, bottom in bands]
 
     def test_both_menus_open_at_the_lower_left_corner_of_their_button_and_keep_the_info_line(self):
