@@ -1,5 +1,6 @@
-"""Tools started from the launcher's buttons: the two direct tools, a tool whose
-file is missing, and the web site that Help and Home open through the shell."""
+"""Tools started from the launcher's buttons: the two direct tools (twice by a
+double-click), a tool whose file is missing, and the web site that Help and
+Home open through the shell."""
 
 import os
 import sys
@@ -27,6 +28,16 @@ class LauncherTools(e2elib.LauncherTestCase):
         self.assertEqual(e2elib.image_differences(self.grab_client(0, 0, *e2elib.LAUNCHER_SIZE), face)[0], 0,
                          "the launcher's face changed after starting two tools")
         self.assertEqual(self.new_windows(), [], "the tools left windows behind")
+
+    def test_a_double_click_starts_the_tool_twice(self):
+        self.move_to(*e2elib.SKIN_SPOT)
+        self.move_onto("ButtonDataCDDVD")
+        self.assert_shows("ButtonDataCDDVD", "hover")
+        e2elib.run("xdotool", "click", "--repeat", "2", "--delay", "80", "1")
+        self.wait_records(2)
+        time.sleep(0.5)
+        self.assertEqual([r[0] for r in self.records()], ["Tarvek.exe", "Tarvek.exe"])
+        self.assertTrue(self.app.running())
 
     def test_a_missing_tool_starts_nothing_and_shows_no_window(self):
         os.remove(os.path.join(self.app.folder, "Tarvek.exe"))
