@@ -93,6 +93,11 @@ protected:
                     ::Sleep(10);
                 if (inMove_)
                     SendMouseButton(true, false);
+                // Last resort, so that a broken press fails instead of hanging.
+                for (int i = 0; i < 100 && inMove_; ++i)
+                    ::Sleep(10);
+                if (inMove_)
+                    SendKey(VK_ESCAPE);
             });
             SendMouseButton(left, true);
             PumpUntil([&] { return script.Done() && !inMove_; }, 10000);
