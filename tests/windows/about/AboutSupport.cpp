@@ -192,7 +192,8 @@ size_t PrivateBytes() {
     pmc.cb = sizeof pmc;
     ::K32GetProcessMemoryInfo(::GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&pmc),
                               sizeof pmc);
-    return pmc.PrivateUsage;
+    // Wine leaves PrivateUsage at 0; its PagefileUsage counts the committed private memory.
+    return pmc.PrivateUsage ? pmc.PrivateUsage : pmc.PagefileUsage;
 }
 
 void SaveShot(HWND wnd, const std::wstring& name) {
