@@ -119,11 +119,15 @@ void Form::SetIcon(HICON big, HICON small) noexcept {
     }
 }
 
+void Form::CreateWnd() {
+    // Icons given before the window existed.
+    if (bigIcon_ || smallIcon_)
+        SetIcon(bigIcon_, smallIcon_);
+}
+
 void Form::SetVisible(bool v) {
     if (v) {
         HWND h = Handle();
-        if (bigIcon_ || smallIcon_)
-            SetIcon(bigIcon_, smallIcon_);
         SetVisibleFlag(true);
         ::ShowWindow(h, SW_SHOW);
         // The face first: otherwise the children may paint over a still black window.

@@ -64,6 +64,7 @@ public:
 
 protected:
     void CreateParamsFor(CreateParams& p) override;
+    void CreateWnd() override;
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     DWORD StyleBits() const noexcept;
     DWORD ExStyleBits() const noexcept;
