@@ -29,7 +29,20 @@ fw::Bitmap RenderClient(fw::Form& form) {
     return bmp;
 }
 
+// The face GDI really draws for the font (a missing face is silently replaced).
+std::wstring DrawnFace(const fw::Font& font) {
+    fw::WindowDC screen(nullptr);
+    fw::Canvas canvas(screen.get());
+    canvas.SetFont(font);
+    wchar_t face[LF_FACESIZE] = {};
+    ::GetTextFaceW(canvas.Handle(), LF_FACESIZE, face);
+    return face;
+}
+
 TEST(Label, AutoSizeFollowsTheTextInTahomaElevenPixels) {
+    ASSERT_EQ(DrawnFace(fw::Font{}), L"Tahoma")
+        << "Tahoma is not installed where GDI finds it; under Wine copy /usr/share/wine/fonts/tahoma*.ttf "
+           "into the prefix's drive_c/windows/Fonts";
     LabelForm form;
     auto& label = form.Create<fw::Label>();
     label.SetBounds(16, 160, 0, 0);
