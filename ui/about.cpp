@@ -175,6 +175,12 @@ TFormAbout::TFormAbout(fw::Control* owner) : fw::Form(owner) {
     SetBorderIcons(kWindow.icons);
     SetClientWidth(kWindow.clientWidth);
     SetClientHeight(kWindow.clientHeight);
+    // The system menu's icon at the left of the title is the application's.
+    HINSTANCE inst = ::GetModuleHandleW(nullptr);
+    SetIcon(static_cast<HICON>(::LoadImageW(inst, L"MAINICON", IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+                                            ::GetSystemMetrics(SM_CYICON), LR_SHARED)),
+            static_cast<HICON>(::LoadImageW(inst, L"MAINICON", IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
     BuildControls();
     OnCreate = [this](fw::Control& sender) { FormCreate(sender); };
     OnCreate(*this);
