@@ -102,6 +102,15 @@ testenv_prefix() {
             # wineboot returns before the registry is flushed; wait for its server.
             wineserver -w
         fi
+        # The program's faces: this Wine does not look in its own font folder,
+        # and without them Tahoma falls back to another face with other metrics.
+        local fonts=$dir/drive_c/windows/Fonts font
+        mkdir -p "$fonts"
+        for font in tahoma.ttf tahomabd.ttf marlett.ttf; do
+            if [[ -f /usr/share/wine/fonts/$font && ! -f $fonts/$font ]]; then
+                cp /usr/share/wine/fonts/$font "$fonts/"
+            fi
+        done
     ) 9>"$dir.lock"
 }
 
