@@ -31,6 +31,11 @@ void PumpFor(int ms) {
 
 void MoveMouse(int x, int y) {
     ::SetCursorPos(x, y);
+    SendMouseMoveInput(x, y);
+    PumpIdle();
+}
+
+void SendMouseMoveInput(int x, int y) {
     INPUT in{};
     in.type = INPUT_MOUSE;
     const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
@@ -38,7 +43,6 @@ void MoveMouse(int x, int y) {
     in.mi.dy = static_cast<LONG>((y * 65536LL + h / 2) / h);
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &in, sizeof in);
-    PumpIdle();
 }
 
 void MouseButton(bool left, bool down) {

@@ -20,8 +20,11 @@ void PumpIdle();
 // Handles messages for about ms milliseconds.
 void PumpFor(int ms);
 
-// Real input through SendInput, in screen coordinates.
+// Real input through SendInput, in screen coordinates. MoveMouse also sets the
+// cursor and runs the idle step; SendMouseMoveInput only queues the input, so
+// it may be called from another thread.
 void MoveMouse(int x, int y);
+void SendMouseMoveInput(int x, int y);
 void MouseButton(bool left, bool down);
 void KeyPress(WORD vk, bool down);
 

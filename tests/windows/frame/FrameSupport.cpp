@@ -116,15 +116,7 @@ void ShowAt(fw::Form& form, int x, int y, int w, int h) {
     testing_support::PumpFor(50);
 }
 
-void SendMouseMove(int x, int y) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    const int w = ::GetSystemMetrics(SM_CXSCREEN), h = ::GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = static_cast<LONG>((x * 65536LL + w / 2) / w);
-    in.mi.dy = static_cast<LONG>((y * 65536LL + h / 2) / h);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof in);
-}
+void SendMouseMove(int x, int y) { testing_support::SendMouseMoveInput(x, y); }
 
 void SendMouseButton(bool left, bool down) {
     testing_support::MouseButton(left, down);
