@@ -112,3 +112,36 @@ TEST(AlphaBlend, IgnoresPicturesThatAreNot32Bit) {
 }
 
 } // namespace
+
+TEST(AlphaBlend, EveryRowWidthMatchesTheFormulaAndLeavesTheRowPaddingAlone) {
+    // Widths around the four-pixel steps of the fast path and its scalar tail.
+    uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return static_cast<uint8_t>(seed >> 24);
+    };
+    for (int width = 1; width <= 19; ++width) {
+        const int height = 3;
+        const ptrdiff_t stride = 3 * width + 5; // padding that must not change
+        std::vector<uint8_t> target(static_cast<size_t>(stride) * height), picture(4u * width * height);
+        for (auto& b : target)
+            b = next();
+        for (auto& b : picture)
+            b = next();
+        const std::vector<uint8_t> before = target;
+        BlendBitmap32({target.data(), width, height, stride, 3},
+                      {picture.data(), width, height, 4 * width, 4});
+        for (int y = 0; y < height; ++y) {
+            for (ptrdiff_t i = 0; i < stride; ++i) {
+                const size_t at = static_cast<size_t>(y * stride + i);
+                if (i >= 3 * width) {
+                    ASSERT_EQ(target[at], before[at]) << "padding changed, width " << width;
+                    continue;
+                }
+                const uint8_t* p = &picture[static_cast<size_t>(4 * (y * width + i / 3))];
+                const unsigned expected = (p[i % 3] * unsigned(p[3]) + before[at] * (256u - p[3])) / 256u;
+                ASSERT_EQ(target[at], expected) << "width " << width << " byte " << i << " row " << y;
+            }
+        }
+    }
+}
