@@ -135,7 +135,8 @@ void TsuiCustomButton::FileThemeRemoved(TsuiFileTheme& theme) {
 
 void TsuiCustomButton::Repaint() {
     HWND wnd = HandleIfAllocated();
-    if (!wnd)
+    // A window that is not shown yet gets its whole face from its first paint.
+    if (!wnd || !::IsWindowVisible(wnd))
         return;
     // Painted straight onto the window: the same face as a paint message
     // draws, without the round trips of invalidating and validating. Whatever
