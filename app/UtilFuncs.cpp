@@ -9,14 +9,29 @@ namespace UtilFuncs {
 
 namespace {
 
+// The shell's library is loaded when it is first asked for something, from
+// the system folder only: the launcher starts sooner without it, and no
+// library of that name beside the launcher is ever taken for it.
+HINSTANCE WINAPI SystemShellExecute(HWND owner, LPCWSTR operation, LPCWSTR file, LPCWSTR parameters,
+                                    LPCWSTR directory, INT showCommand) {
+    static const ShellExecuteFn shell = [] {
+        HMODULE lib = ::LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        FARPROC proc = lib ? ::GetProcAddress(lib, "ShellExecuteW") : nullptr;
+        return reinterpret_cast<ShellExecuteFn>(reinterpret_cast<void (*)()>(proc));
+    }();
+    if (!shell)
+        return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_DLLNOTFOUND));
+    return shell(owner, operation, file, parameters, directory, showCommand);
+}
+
 std::int32_t busyDepth = 0;
-ShellExecuteFn shellExecute = &::ShellExecuteW;
+ShellExecuteFn shellExecute = &SystemShellExecute;
 
 } // namespace
 
 ShellExecuteFn SetShellExecute(ShellExecuteFn fn) noexcept {
     ShellExecuteFn old = shellExecute;
-    shellExecute = fn ? fn : &::ShellExecuteW;
+    shellExecute = fn ? fn : &SystemShellExecute;
     return old;
 }
 

@@ -413,7 +413,7 @@ void TsuiCustomButton::DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap,
     HDC dc = canvas.Handle(), src = pictureDC_.get();
     const int w = dst.right - dst.left, h = dst.bottom - dst.top;
     if (bitmap.Transparent()) {
-        ::TransparentBlt(dc, dst.left, dst.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),
+        ::GdiTransparentBlt(dc, dst.left, dst.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),
                          bitmap.TransparentColor());
     } else if (w == bitmap.Width() && h == bitmap.Height()) {
         ::BitBlt(dc, dst.left, dst.top, w, h, src, 0, 0, SRCCOPY);

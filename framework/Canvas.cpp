@@ -45,7 +45,7 @@ void Blit(HDC dst, const RECT& r, const Bitmap& bmp) {
     ScopedSelect sel(src.get(), bmp.Handle());
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (bmp.Transparent()) {
-        ::TransparentBlt(dst, r.left, r.top, w, h, src.get(), 0, 0, bmp.Width(), bmp.Height(),
+        ::GdiTransparentBlt(dst, r.left, r.top, w, h, src.get(), 0, 0, bmp.Width(), bmp.Height(),
                          bmp.TransparentColor());
     } else if (w == bmp.Width() && h == bmp.Height()) {
         ::BitBlt(dst, r.left, r.top, w, h, src.get(), 0, 0, SRCCOPY);
