@@ -634,6 +634,17 @@ class LauncherTestCase(unittest.TestCase):
         if not wait_until(lambda: any(self.shows(b, "normal") for b, _, _ in LAUNCHER_BUTTONS), timeout=15):
             self.fail("the launcher shows none of its buttons' normal pictures; screen saved to %s"
                       % self.save_screen())
+        # The buttons are windows of their own and may show before the form's
+        # face: wait for all of them and for the skin under the info line.
+        if not wait_until(lambda: all(self.shows(b, "normal") for b, _, _ in LAUNCHER_BUTTONS)
+                          and self.face_painted(), timeout=15):
+            self.fail("the launcher's face is not fully painted; screen saved to %s" % self.save_screen())
+
+    def face_painted(self):
+        """True once the skin shows on the info line's rows past the welcome text."""
+        left, top, width, height = 300, INFO_LINE_RECT[1], 120, INFO_LINE_RECT[3]
+        skin = read_bmp(resource("skin.bmp")).crop(left, top, width, height)
+        return self.grab_client(left, top, width, height).rgb == skin.rgb
 
     # Screen reads in client coordinates of the launcher window.
     def grab_client(self, left, top, width, height):
