@@ -11,7 +11,7 @@ using core::BitmapError;
 using core::BitmapReadError;
 using core::DecodedBitmap;
 using core::ReadBitmapFile;
-using testing_support::BitmapSpec;
+using testing_support::BitmapLayout;
 using testing_support::MakeBitmapFile;
 using testing_support::PutU16;
 using testing_support::PutU32;
@@ -35,12 +35,12 @@ BitmapError ErrorKind(const core::BitmapReadResult& result) {
 }
 
 // A 3 x 2 24-bit picture: rows are padded to 12 bytes in the file.
-BitmapSpec Small24(int32_t height = 2) {
-    BitmapSpec spec;
-    spec.width = 3;
-    spec.height = height;
-    spec.rows = {{1, 2, 3, 4, 5, 6, 7, 8, 9}, {11, 12, 13, 14, 15, 16, 17, 18, 19}};
-    return spec;
+BitmapLayout Small24(int32_t height = 2) {
+    BitmapLayout layout;
+    layout.width = 3;
+    layout.height = height;
+    layout.rows = {{1, 2, 3, 4, 5, 6, 7, 8, 9}, {11, 12, 13, 14, 15, 16, 17, 18, 19}};
+    return layout;
 }
 
 TEST(BitmapFile, RowsComeOutTopDownWhateverTheFileOrder) {
@@ -57,14 +57,14 @@ TEST(BitmapFile, RowsComeOutTopDownWhateverTheFileOrder) {
 }
 
 TEST(BitmapFile, ThirtyTwoBitKeepsItsAlphaBytes) {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitsPerPixel = 32;
-    spec.rows = {{10, 20, 30, 0, 40, 50, 60, 255}};
-    const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(spec)));
+    BitmapLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitsPerPixel = 32;
+    layout.rows = {{10, 20, 30, 0, 40, 50, 60, 255}};
+    const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(layout)));
     EXPECT_EQ(bitmap.bitsPerPixel, 32);
-    EXPECT_EQ(bitmap.pixels, spec.rows[0]);
+    EXPECT_EQ(bitmap.pixels, layout.rows[0]);
 }
 
 TEST(BitmapFile, PaletteDepthsExpandTo24Bit) {
@@ -74,14 +74,14 @@ TEST(BitmapFile, PaletteDepthsExpandTo24Bit) {
         Bytes row; // indices 0, 1, 2, 3, 1
     } cases[] = {{8, {0, 1, 2, 3, 1}}, {4, {0x01, 0x23, 0x10}}, {1, {0b01011000}}};
     for (const auto& c : cases) {
-        BitmapSpec spec;
-        spec.width = 5;
-        spec.height = 1;
-        spec.bitsPerPixel = c.bpp;
-        spec.palette = c.bpp == 1 ? std::vector<uint32_t>{0x000000, 0xFF0000} : palette;
-        spec.colorsUsed = static_cast<uint32_t>(spec.palette.size());
-        spec.rows = {c.row};
-        const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(spec)));
+        BitmapLayout layout;
+        layout.width = 5;
+        layout.height = 1;
+        layout.bitsPerPixel = c.bpp;
+        layout.palette = c.bpp == 1 ? std::vector<uint32_t>{0x000000, 0xFF0000} : palette;
+        layout.colorsUsed = static_cast<uint32_t>(layout.palette.size());
+        layout.rows = {c.row};
+        const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(layout)));
         const Bytes expected = c.bpp == 1 ? Bytes{0, 0, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 0, 0, 255}
                                           : Bytes{0, 0, 0, 0, 0, 255, 0, 255, 0, 255, 0, 0, 0, 0, 255};
         EXPECT_EQ(bitmap.bitsPerPixel, 24);
@@ -90,64 +90,64 @@ TEST(BitmapFile, PaletteDepthsExpandTo24Bit) {
 }
 
 TEST(BitmapFile, PaletteIndexBeyondThePaletteFails) {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.bitsPerPixel = 8;
-    spec.palette = {0x112233, 0x445566};
-    spec.colorsUsed = 2;
-    spec.rows = {{1, 2}};
-    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::Invalid);
+    BitmapLayout layout;
+    layout.width = 2;
+    layout.bitsPerPixel = 8;
+    layout.palette = {0x112233, 0x445566};
+    layout.colorsUsed = 2;
+    layout.rows = {{1, 2}};
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(layout))), BitmapError::Invalid);
 
-    spec.colorsUsed = 257; // more than 8 bits can index
-    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::Invalid);
+    layout.colorsUsed = 257; // more than 8 bits can index
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(layout))), BitmapError::Invalid);
 }
 
 TEST(BitmapFile, PaletteRunningPastTheEndFails) {
-    BitmapSpec spec;
-    spec.width = 1;
-    spec.bitsPerPixel = 8; // colorsUsed 0 means 256 entries, none of which is written
-    spec.rows = {{0}};
-    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::StreamRead);
+    BitmapLayout layout;
+    layout.width = 1;
+    layout.bitsPerPixel = 8; // colorsUsed 0 means 256 entries, none of which is written
+    layout.rows = {{0}};
+    EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(layout))), BitmapError::StreamRead);
 }
 
 TEST(BitmapFile, SixteenBitLayouts) {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.bitsPerPixel = 16;
-    spec.rows = {{0x00, 0x7C, 0x1F, 0x00}}; // 555: pure red, pure blue
-    EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(spec))).pixels, (Bytes{0, 0, 255, 255, 0, 0}));
+    BitmapLayout layout;
+    layout.width = 2;
+    layout.bitsPerPixel = 16;
+    layout.rows = {{0x00, 0x7C, 0x1F, 0x00}}; // 555: pure red, pure blue
+    EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(layout))).pixels, (Bytes{0, 0, 255, 255, 0, 0}));
 
-    spec.compression = 3;
-    spec.masks = {0xF800, 0x07E0, 0x001F};
-    spec.rows = {{0xE0, 0x07, 0x80, 0x80}}; // 565: pure green; red 16 of 31 with green 4 of 63
-    EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(spec))).pixels, (Bytes{0, 255, 0, 0, 16, 132}));
+    layout.compression = 3;
+    layout.masks = {0xF800, 0x07E0, 0x001F};
+    layout.rows = {{0xE0, 0x07, 0x80, 0x80}}; // 565: pure green; red 16 of 31 with green 4 of 63
+    EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(layout))).pixels, (Bytes{0, 255, 0, 0, 16, 132}));
 }
 
 TEST(BitmapFile, StandardMasksAndLongerHeadersAreRead) {
     for (uint32_t headerSize : {40u, 56u, 108u, 124u}) {
-        BitmapSpec spec;
-        spec.width = 1;
-        spec.bitsPerPixel = 32;
-        spec.compression = 3;
-        spec.headerSize = headerSize;
-        spec.masks = {0xFF0000, 0xFF00, 0xFF};
-        spec.rows = {{1, 2, 3, 4}};
-        EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(spec))).pixels, spec.rows[0]) << headerSize;
+        BitmapLayout layout;
+        layout.width = 1;
+        layout.bitsPerPixel = 32;
+        layout.compression = 3;
+        layout.headerSize = headerSize;
+        layout.masks = {0xFF0000, 0xFF00, 0xFF};
+        layout.rows = {{1, 2, 3, 4}};
+        EXPECT_EQ(Decoded(ReadBitmapFile(MakeBitmapFile(layout))).pixels, layout.rows[0]) << headerSize;
 
-        spec.masks = {0xFF, 0xFF00, 0xFF0000};
-        EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(spec))), BitmapError::Unsupported) << headerSize;
+        layout.masks = {0xFF, 0xFF00, 0xFF0000};
+        EXPECT_EQ(ErrorKind(ReadBitmapFile(MakeBitmapFile(layout))), BitmapError::Unsupported) << headerSize;
     }
 }
 
 TEST(BitmapFile, EveryTruncationFailsCleanly) {
-    BitmapSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitsPerPixel = 4;
-    spec.palette = {0x000000, 0xFFFFFF};
-    spec.colorsUsed = 2;
-    spec.rows = {{0x01, 0x00}, {0x10, 0x10}};
-    const Bytes file = MakeBitmapFile(spec);
+    BitmapLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitsPerPixel = 4;
+    layout.palette = {0x000000, 0xFFFFFF};
+    layout.colorsUsed = 2;
+    layout.rows = {{0x01, 0x00}, {0x10, 0x10}};
+    const Bytes file = MakeBitmapFile(layout);
     ASSERT_FALSE(Decoded(ReadBitmapFile(file)).pixels.empty());
     for (size_t size = 0; size < file.size(); ++size) {
         // A copy of exactly that size, so AddressSanitizer sees any read beyond it.
@@ -229,11 +229,11 @@ TEST(BitmapFile, UnknownDepthsCompressionsHeadersAndPlanesFail) {
 }
 
 TEST(BitmapFile, DecodedSkinFeedsTheRunScanner) {
-    BitmapSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.rows = {{0xFF, 0, 0xFF, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 0xFF, 0, 0xFF, 1, 1, 1, 1, 1, 1}};
-    const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(spec)));
+    BitmapLayout layout;
+    layout.width = 4;
+    layout.height = 2;
+    layout.rows = {{0xFF, 0, 0xFF, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {1, 1, 1, 0xFF, 0, 0xFF, 1, 1, 1, 1, 1, 1}};
+    const DecodedBitmap bitmap = Decoded(ReadBitmapFile(MakeBitmapFile(layout)));
     EXPECT_EQ(core::ScanOpaqueRuns(bitmap.View(), 0xFF00FF),
               (std::vector<core::PixelRun>{{1, 3, 0}, {0, 1, 1}, {2, 3, 1}}));
 }

@@ -10,7 +10,7 @@ using core::BitmapError;
 using core::BitmapReadError;
 using core::ReadStoredBitmapData;
 using core::SplitStoredPicture;
-using testing_support::BitmapSpec;
+using testing_support::BitmapLayout;
 using testing_support::MakeBitmapFile;
 using testing_support::MakeStoredPicture;
 using testing_support::PutU32;
@@ -20,12 +20,12 @@ namespace {
 using Bytes = std::vector<uint8_t>;
 
 Bytes Small32File() {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitsPerPixel = 32;
-    spec.rows = {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}};
-    return MakeBitmapFile(spec);
+    BitmapLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.bitsPerPixel = 32;
+    layout.rows = {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}};
+    return MakeBitmapFile(layout);
 }
 
 TEST(StoredPicture, SplitsTypeNameFromItsData) {
@@ -109,18 +109,18 @@ TEST(StoredPicture, WrongMagicGivesTheInvalidImageMessage) {
 }
 
 TEST(StoredPicture, AboutPictureLayoutKeepsAllAlphaLevels) {
-    BitmapSpec spec;
-    spec.width = 175;
-    spec.height = 215;
-    spec.bitsPerPixel = 32;
+    BitmapLayout layout;
+    layout.width = 175;
+    layout.height = 215;
+    layout.bitsPerPixel = 32;
     for (int y = 0; y < 215; ++y) {
         std::vector<uint8_t> row;
         for (int x = 0; x < 175; ++x) {
             row.insert(row.end(), {255, 255, 255, static_cast<uint8_t>(x + y * 175)});
         }
-        spec.rows.push_back(row);
+        layout.rows.push_back(row);
     }
-    const Bytes stored = MakeStoredPicture("TPNGGraphic", MakeBitmapFile(spec));
+    const Bytes stored = MakeStoredPicture("TPNGGraphic", MakeBitmapFile(layout));
     ASSERT_EQ(stored.size(), 150570u);
 
     const auto result = ReadStoredBitmapData(SplitStoredPicture(stored)->data);
@@ -134,7 +134,7 @@ TEST(StoredPicture, AboutPictureLayoutKeepsAllAlphaLevels) {
         alphas.insert(bitmap->pixels[i]);
     }
     EXPECT_EQ(alphas.size(), 256u);
-    EXPECT_EQ(bitmap->pixels[3], spec.rows[0][3]);
+    EXPECT_EQ(bitmap->pixels[3], layout.rows[0][3]);
 }
 
 } // namespace

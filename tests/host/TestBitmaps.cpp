@@ -51,35 +51,35 @@ void PutU32(std::vector<uint8_t>& data, size_t at, uint32_t value) {
     }
 }
 
-std::vector<uint8_t> MakeBitmapFile(const BitmapSpec& spec) {
-    const size_t stride = (static_cast<size_t>(spec.width) * spec.bitsPerPixel + 31) / 32 * 4;
-    const bool extraMasks = spec.headerSize == 40 && !spec.masks.empty();
-    const size_t tablesAt = 14 + spec.headerSize + (extraMasks ? spec.masks.size() * 4 : 0);
-    const size_t pixelsAt = tablesAt + spec.palette.size() * 4;
-    std::vector<uint8_t> file(pixelsAt + stride * spec.rows.size(), 0);
+std::vector<uint8_t> MakeBitmapFile(const BitmapLayout& layout) {
+    const size_t stride = (static_cast<size_t>(layout.width) * layout.bitsPerPixel + 31) / 32 * 4;
+    const bool extraMasks = layout.headerSize == 40 && !layout.masks.empty();
+    const size_t tablesAt = 14 + layout.headerSize + (extraMasks ? layout.masks.size() * 4 : 0);
+    const size_t pixelsAt = tablesAt + layout.palette.size() * 4;
+    std::vector<uint8_t> file(pixelsAt + stride * layout.rows.size(), 0);
 
     file[0] = 'B';
     file[1] = 'M';
     PutU32(file, 2, static_cast<uint32_t>(file.size()));
     PutU32(file, 10, static_cast<uint32_t>(pixelsAt));
-    PutU32(file, 14, spec.headerSize);
-    PutU32(file, 18, static_cast<uint32_t>(spec.width));
-    PutU32(file, 22, static_cast<uint32_t>(spec.height));
+    PutU32(file, 14, layout.headerSize);
+    PutU32(file, 18, static_cast<uint32_t>(layout.width));
+    PutU32(file, 22, static_cast<uint32_t>(layout.height));
     PutU16(file, 26, 1);
-    PutU16(file, 28, spec.bitsPerPixel);
-    PutU32(file, 30, spec.compression);
-    PutU32(file, 34, static_cast<uint32_t>(stride * spec.rows.size()));
-    PutU32(file, 46, spec.colorsUsed);
-    for (size_t i = 0; i < spec.masks.size(); ++i) {
-        PutU32(file, 54 + 4 * i, spec.masks[i]);
+    PutU16(file, 28, layout.bitsPerPixel);
+    PutU32(file, 30, layout.compression);
+    PutU32(file, 34, static_cast<uint32_t>(stride * layout.rows.size()));
+    PutU32(file, 46, layout.colorsUsed);
+    for (size_t i = 0; i < layout.masks.size(); ++i) {
+        PutU32(file, 54 + 4 * i, layout.masks[i]);
     }
-    for (size_t i = 0; i < spec.palette.size(); ++i) {
-        PutU32(file, tablesAt + 4 * i, spec.palette[i]);
+    for (size_t i = 0; i < layout.palette.size(); ++i) {
+        PutU32(file, tablesAt + 4 * i, layout.palette[i]);
     }
-    const size_t rowCount = spec.rows.size();
+    const size_t rowCount = layout.rows.size();
     for (size_t y = 0; y < rowCount; ++y) {
-        const size_t fileRow = spec.height > 0 ? rowCount - 1 - y : y;
-        const auto& row = spec.rows[y];
+        const size_t fileRow = layout.height > 0 ? rowCount - 1 - y : y;
+        const auto& row = layout.rows[y];
         std::copy(row.begin(), row.end(), file.begin() + static_cast<ptrdiff_t>(pixelsAt + fileRow * stride));
     }
     return file;

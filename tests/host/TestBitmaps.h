@@ -29,7 +29,7 @@ private:
 };
 
 // Fields of a bitmap file image to write; rows are given top row first, unpadded.
-struct BitmapSpec {
+struct BitmapLayout {
     int32_t width = 1;
     int32_t height = 1; // negative writes the rows top-down
     uint16_t bitsPerPixel = 24;
@@ -41,7 +41,7 @@ struct BitmapSpec {
     std::vector<std::vector<uint8_t>> rows;
 };
 
-std::vector<uint8_t> MakeBitmapFile(const BitmapSpec& spec);
+std::vector<uint8_t> MakeBitmapFile(const BitmapLayout& layout);
 
 // The stored form of a bitmap picture: length byte, type name, 4-byte length, file image.
 std::vector<uint8_t> MakeStoredPicture(const std::string& typeName, const std::vector<uint8_t>& file);
