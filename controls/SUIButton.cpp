@@ -414,7 +414,7 @@ void TsuiCustomButton::DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap,
     const int w = dst.right - dst.left, h = dst.bottom - dst.top;
     if (bitmap.Transparent()) {
         ::GdiTransparentBlt(dc, dst.left, dst.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),
-                         bitmap.TransparentColor());
+                            bitmap.TransparentColor());
     } else if (w == bitmap.Width() && h == bitmap.Height()) {
         ::BitBlt(dc, dst.left, dst.top, w, h, src, 0, 0, SRCCOPY);
     } else {

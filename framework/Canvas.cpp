@@ -46,7 +46,7 @@ void Blit(HDC dst, const RECT& r, const Bitmap& bmp) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (bmp.Transparent()) {
         ::GdiTransparentBlt(dst, r.left, r.top, w, h, src.get(), 0, 0, bmp.Width(), bmp.Height(),
-                         bmp.TransparentColor());
+                            bmp.TransparentColor());
     } else if (w == bmp.Width() && h == bmp.Height()) {
         ::BitBlt(dst, r.left, r.top, w, h, src.get(), 0, 0, SRCCOPY);
     } else {

@@ -239,7 +239,7 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: {
         if (systemProc_)
             break; // a system control paints itself
-        if (wp) { // painting into a DC that someone else provides
+        if (wp) {  // painting into a DC that someone else provides
             RECT clip;
             ::GetClipBox(reinterpret_cast<HDC>(wp), &clip);
             PaintTo(reinterpret_cast<HDC>(wp), clip);

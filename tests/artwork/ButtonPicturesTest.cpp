@@ -24,7 +24,9 @@ const Button kButtons[] = {
     {"ButtonHome", 215, 182, 78, 33, Kind::Bottom},
 };
 
-void PrintTo(const Button& b, std::ostream* os) { *os << b.name; }
+void PrintTo(const Button& b, std::ostream* os) {
+    *os << b.name;
+}
 
 std::vector<std::string> StatesOf(const Button& b) {
     if (b.kind == Kind::Title) {

@@ -10,7 +10,9 @@ struct Strip {
     int width, height;
 };
 
-void PrintTo(const Strip& s, std::ostream* os) { *os << s.name; }
+void PrintTo(const Strip& s, std::ostream* os) {
+    *os << s.name;
+}
 
 class StyleStrips : public ::testing::TestWithParam<Strip> {};
 

@@ -116,7 +116,9 @@ void ShowAt(fw::Form& form, int x, int y, int w, int h) {
     testing_support::PumpFor(50);
 }
 
-void SendMouseMove(int x, int y) { testing_support::SendMouseMoveInput(x, y); }
+void SendMouseMove(int x, int y) {
+    testing_support::SendMouseMoveInput(x, y);
+}
 
 void SendMouseButton(bool left, bool down) {
     testing_support::MouseButton(left, down);
