@@ -14,17 +14,7 @@ BEHIND = (0, 255, 0)
 BEHIND_NAME = "#00ff00"
 
 # Buttons in creation order (later ones lie on top), with their client positions.
-BUTTONS = [
-    ("ButtonMin", 372, 7),
-    ("ButtonClose2", 399, 7),
-    ("ButtonDataCDDVD", 20, 40),
-    ("ButtonVCDDVDVideo", 121, 40),
-    ("ButtonAudioCD", 225, 40),
-    ("ButtonMoreTools", 323, 40),
-    ("ButtonHelp", 54, 182),
-    ("ButtonAbout", 136, 182),
-    ("ButtonHome", 215, 182),
-]
+BUTTONS = e2elib.LAUNCHER_BUTTONS
 
 # The info line's text is drawn by the labels, not the artwork: its rows are left out.
 INFO_LINE = (16, 160, 443, 174)  # left, top, right, bottom (exclusive)
