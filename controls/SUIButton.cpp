@@ -1,5 +1,7 @@
 #include "SUIButton.h"
 
+#include "framework/SystemLibraries.h"
+
 #include "core/Accelerator.h"
 #include "framework/Form.h"
 
@@ -17,7 +19,7 @@ constexpr int kFallbackWidth = 74;
 constexpr int kFallbackHeight = 21;
 
 struct ImageListTraits {
-    static void Free(HIMAGELIST h) noexcept { ::ImageList_Destroy(h); }
+    static void Free(HIMAGELIST h) noexcept { fw::syslib::ImageList_Destroy(h); }
 };
 using UniqueImageList = fw::UniqueHandle<HIMAGELIST, ImageListTraits>;
 
@@ -431,17 +433,17 @@ void TsuiCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) 
     fw::Bitmap image(bitmap);
     if (!Enabled())
         GreyOut(image, mask);
-    UniqueImageList list(::ImageList_Create(image.Width(), image.Height(),
-                                            ILC_COLOR24 | (pictureTransparent_ ? ILC_MASK : 0), 1, 0));
+    UniqueImageList list(fw::syslib::ImageList_Create(
+        image.Width(), image.Height(), ILC_COLOR24 | (pictureTransparent_ ? ILC_MASK : 0), 1, 0));
     if (!list)
         return;
     // AddMasked blackens the masked pixels of its source: image is a copy.
     if (pictureTransparent_)
-        ::ImageList_AddMasked(list.get(), image.Handle(), mask);
+        fw::syslib::ImageList_AddMasked(list.get(), image.Handle(), mask);
     else
-        ::ImageList_Add(list.get(), image.Handle(), nullptr);
-    ::ImageList_Draw(list.get(), 0, canvas.Handle(), 0, 0,
-                     pictureTransparent_ ? ILD_TRANSPARENT : ILD_NORMAL);
+        fw::syslib::ImageList_Add(list.get(), image.Handle(), nullptr);
+    fw::syslib::ImageList_Draw(list.get(), 0, canvas.Handle(), 0, 0,
+                               pictureTransparent_ ? ILD_TRANSPARENT : ILD_NORMAL);
 }
 
 void TsuiCustomButton::DrawCaptionIn(fw::Canvas& canvas, RECT r) {

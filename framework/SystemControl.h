@@ -3,9 +3,9 @@
 
 #include "Font.h"
 #include "Handles.h"
+#include "SystemLibraries.h"
 
 #include <commctrl.h>
-#include <uxtheme.h>
 
 namespace fw {
 
@@ -13,16 +13,16 @@ namespace fw {
 // through the application manifest gives them visual styles).
 inline void InitCommonControlClasses(DWORD classes) {
     INITCOMMONCONTROLSEX icc{sizeof icc, classes};
-    ::InitCommonControlsEx(&icc);
+    syslib::InitCommonControlsEx(&icc);
 }
 
 // With visual styles, a control whose face lies on a themed parent (a tab
 // page on the tab control's pane) paints the parent's background under itself;
 // returns false when no theme is active and the caller fills its own colour.
 inline bool DrawThemedParentBackground(HWND wnd, HDC dc) {
-    if (!::IsAppThemed() || !::IsThemeActive())
+    if (!syslib::IsAppThemed() || !syslib::IsThemeActive())
         return false;
-    return SUCCEEDED(::DrawThemeParentBackground(wnd, dc, nullptr));
+    return SUCCEEDED(syslib::DrawThemeParentBackground(wnd, dc, nullptr));
 }
 
 // The GDI font a system control draws its text in (WM_SETFONT). The window
