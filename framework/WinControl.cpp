@@ -395,10 +395,6 @@ void WinControl::InsertControl(std::unique_ptr<Control> child) {
         c.Invalidate();
 }
 
-void WinControl::SetParent(WinControl* parent) {
-    Control::SetParent(parent);
-}
-
 void WinControl::ChildrenFontChanged() {
     for (auto& c : controls_)
         c->ParentFontChanged(GetFont());

@@ -124,7 +124,6 @@ protected:
     virtual void KeyPress(wchar_t& key);
 
     HWND MouseWindow() const override { return wnd_.get(); }
-    void SetParent(WinControl* parent) override;
     void ChildrenFontChanged() override;
     void ChildrenColorChanged() override;
     // Keeps the stored bounds in step with the window after the system moved or sized it.
