@@ -7,7 +7,7 @@
 //   bench_button_repaint [runs]
 #include "Timing.h"
 
-#include "controls/SUIButton.h"
+#include "controls/SkinButtons.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     fw::Form form;
     form.SetBorderStyle(fw::BorderStyle::None);
     form.SetBounds(100, 100, 300, 200);
-    auto& button = form.Create<controls::TsuiImageButton>();
+    auto& button = form.Create<controls::TSkinImageButton>();
     button.SetBounds(20, 20, kWidth, kHeight);
     button.SetPicNormal(Solid(RGB(200, 0, 0)));
     button.SetPicMouseOn(Solid(RGB(0, 200, 0)));

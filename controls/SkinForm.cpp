@@ -40,7 +40,7 @@ void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color tra
         region.release();
 }
 
-TsuiSkinForm::TsuiSkinForm(fw::Control* owner) : fw::Control(owner) {
+TSkinForm::TSkinForm(fw::Control* owner) : fw::Control(owner) {
     ownerForm_ = dynamic_cast<fw::Form*>(owner);
     if (!ownerForm_)
         return;
@@ -51,9 +51,9 @@ TsuiSkinForm::TsuiSkinForm(fw::Control* owner) : fw::Control(owner) {
     SetHeight(100);
 }
 
-TsuiSkinForm::~TsuiSkinForm() = default;
+TSkinForm::~TSkinForm() = default;
 
-void TsuiSkinForm::SetGlyph(const fw::Bitmap* bitmap) {
+void TSkinForm::SetGlyph(const fw::Bitmap* bitmap) {
     if (bitmap)
         glyph_.Assign(*bitmap);
     else
@@ -62,18 +62,18 @@ void TsuiSkinForm::SetGlyph(const fw::Bitmap* bitmap) {
     RepaintNow();
 }
 
-void TsuiSkinForm::SetTransparentColor(fw::Color c) {
+void TSkinForm::SetTransparentColor(fw::Color c) {
     transparentColor_ = c;
     ApplySkin();
     RepaintNow();
 }
 
-void TsuiSkinForm::RepaintNow() {
+void TSkinForm::RepaintNow() {
     if (ownerForm_ && ownerForm_->HandleAllocated())
         Repaint();
 }
 
-void TsuiSkinForm::ApplySkin() {
+void TSkinForm::ApplySkin() {
     // An owner that is not a form has no window to shape; the control then only
     // keeps its glyph and colour.
     if (!ownerForm_ || !glyph_.HasImage())
@@ -91,7 +91,7 @@ void TsuiSkinForm::ApplySkin() {
         OnRegionChanged(*this);
 }
 
-void TsuiSkinForm::Paint(fw::Canvas& canvas) {
+void TSkinForm::Paint(fw::Canvas& canvas) {
     if (glyph_.Width() != 0 && glyph_.Height() != 0)
         canvas.Draw(0, 0, glyph_); // every pixel, the cut-away ones too
     else
@@ -100,7 +100,7 @@ void TsuiSkinForm::Paint(fw::Canvas& canvas) {
         OnPaint(*this);
 }
 
-void TsuiSkinForm::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) {
+void TSkinForm::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) {
     fw::Control::MouseDown(button, shift, x, y);
     ::ReleaseCapture();
     // A press on a caption bar, whatever the button: the system moves the form
@@ -109,7 +109,7 @@ void TsuiSkinForm::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x
         ownerForm_->Dispatch(WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-LRESULT TsuiSkinForm::Perform(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TSkinForm::Perform(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_ERASEBKGND)
         return 1; // the glyph covers the face; nothing to erase
     return fw::Control::Perform(msg, wp, lp);

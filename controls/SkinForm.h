@@ -1,4 +1,4 @@
-// TsuiSkinForm: a windowless control that makes its owner form wear a picture.
+// TSkinForm: a windowless control that makes its owner form wear a picture.
 // It paints Glyph as the form's face, cuts the form's window to the picture's
 // pixels that are not TransparentColor (never the last column), sizes the
 // form's client area to the picture, and moves the form when its face is
@@ -17,10 +17,10 @@ void SetWindowRegionFromBitmap(HWND wnd, const fw::Bitmap& bitmap, fw::Color tra
 // The region SetWindowRegionFromBitmap gives the window, still owned by the caller.
 fw::UniqueRgn CreateRegionFromBitmap(const fw::Bitmap& bitmap, fw::Color transparentColor);
 
-class TsuiSkinForm : public fw::Control {
+class TSkinForm : public fw::Control {
 public:
-    explicit TsuiSkinForm(fw::Control* owner);
-    ~TsuiSkinForm() override;
+    explicit TSkinForm(fw::Control* owner);
+    ~TSkinForm() override;
 
     // Reading gives the control's own bitmap; changing it in place applies
     // nothing until the next assignment.

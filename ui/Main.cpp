@@ -26,7 +26,7 @@ struct SkinDescription {
     const wchar_t* glyphResource;
     fw::Color transparentColor;
 };
-constexpr SkinDescription kSkin{L"suiSkinFormMain", 0, 0, 444, 217, L"SKIN", fw::clFuchsia};
+constexpr SkinDescription kSkin{L"SkinFormMain", 0, 0, 444, 217, L"SKIN", fw::clFuchsia};
 
 // The info line: a shadow pair of labels that always hold the same text.
 struct LabelDescription {
@@ -161,12 +161,12 @@ void TFormMain::BuildFrame() {
     // Stored-property order: bounds, then the picture data read in place (no
     // assignment), then TransparentColor, whose assignment applies the skin
     // once with the whole picture.
-    auto& skin = Create<controls::TsuiSkinForm>();
+    auto& skin = Create<controls::TSkinForm>();
     skin.SetName(kSkin.name);
     skin.SetBounds(kSkin.left, kSkin.top, kSkin.width, kSkin.height);
     skin.Glyph().LoadFromResource(::GetModuleHandleW(nullptr), kSkin.glyphResource);
     skin.SetTransparentColor(kSkin.transparentColor);
-    suiSkinFormMain_ = &skin;
+    SkinFormMain_ = &skin;
 }
 
 void TFormMain::BuildControls() {
@@ -197,7 +197,7 @@ void TFormMain::BuildControls() {
             picture.SetBitmap(std::move(bmp)); // filled in place, as a stored description does
     };
     for (const ButtonDescription& d : kButtons) {
-        auto& b = Create<controls::TsuiImageButton>();
+        auto& b = Create<controls::TSkinImageButton>();
         b.SetName(d.name);
         b.SetBounds(d.left, d.top, d.width, d.height);
         b.SetTabOrder(d.tabOrder);
@@ -212,7 +212,7 @@ void TFormMain::BuildControls() {
         b.SetFocusedRectMargin(2);
         b.SetMouseContinuouslyDownInterval(100);
         b.SetModalResult(0);
-        b.SetUIStyle(controls::TsuiUIStyle::FromThemeFile);
+        b.SetUIStyle(controls::TSkinUIStyle::FromThemeFile);
         auto bind = [this](Handler h) -> fw::NotifyEvent {
             if (!h)
                 return {};
@@ -237,10 +237,10 @@ void TFormMain::BuildMenus() {
     fill(popupMenuMoreTools_, kMoreToolsMenu);
 }
 
-controls::TsuiImageButton* TFormMain::Button(const std::wstring& name) const noexcept {
+controls::TSkinImageButton* TFormMain::Button(const std::wstring& name) const noexcept {
     for (const auto& c : Controls())
         if (c->Name() == name)
-            return dynamic_cast<controls::TsuiImageButton*>(c.get());
+            return dynamic_cast<controls::TSkinImageButton*>(c.get());
     return nullptr;
 }
 

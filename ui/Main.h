@@ -2,7 +2,7 @@
 // handlers.
 #pragma once
 
-#include "controls/SUIButton.h"
+#include "controls/SkinButtons.h"
 #include "controls/SkinForm.h"
 #include "framework/Form.h"
 #include "framework/Label.h"
@@ -20,11 +20,11 @@ class TFormMain : public fw::Form {
 public:
     TFormMain();
 
-    controls::TsuiSkinForm& suiSkinFormMain() const noexcept { return *suiSkinFormMain_; }
+    controls::TSkinForm& SkinFormMain() const noexcept { return *SkinFormMain_; }
     fw::Label& LabelInfo1() const noexcept { return *labelInfo1_; }
     fw::Label& LabelInfo2() const noexcept { return *labelInfo2_; }
     // The launcher's buttons and menus by name ("ButtonAudioCD", "PopupMenuAudioCD").
-    controls::TsuiImageButton* Button(const std::wstring& name) const noexcept;
+    controls::TSkinImageButton* Button(const std::wstring& name) const noexcept;
     fw::PopupMenu& PopupMenuAudioCD() noexcept { return popupMenuAudioCD_; }
     fw::PopupMenu& PopupMenuMoreTools() noexcept { return popupMenuMoreTools_; }
 
@@ -64,7 +64,7 @@ private:
     // Opens the menu with its top-left corner at the button's lower-left corner.
     void DropMenu(fw::PopupMenu& menu, const fw::Control& button);
 
-    controls::TsuiSkinForm* suiSkinFormMain_ = nullptr;
+    controls::TSkinForm* SkinFormMain_ = nullptr;
     fw::Label* labelInfo2_ = nullptr;
     fw::Label* labelInfo1_ = nullptr;
     fw::PopupMenu popupMenuAudioCD_{L"PopupMenuAudioCD"};

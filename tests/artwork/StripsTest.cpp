@@ -45,10 +45,9 @@ TEST_P(StyleStrips, HoldThreeDistinctFramesOfTheStyleSize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, StyleStrips,
-                         ::testing::Values(Strip{"MACOS_BUTTON", 252, 23}, Strip{"WINXP_BUTTON", 54, 21},
-                                           Strip{"DEEPBLUE_BUTTON", 222, 21},
-                                           Strip{"PROTEIN_BUTTON", 222, 21},
-                                           Strip{"BLUEGLASS_BUTTON", 231, 27}),
+                         ::testing::Values(Strip{"SILVER_BUTTON", 252, 23}, Strip{"CLASSIC_BUTTON", 54, 21},
+                                           Strip{"NAVY_BUTTON", 222, 21}, Strip{"AMBER_BUTTON", 222, 21},
+                                           Strip{"GLASS_BUTTON", 231, 27}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -16,7 +16,7 @@ fw::Picture SolidPicture(int w, int h, COLORREF c) {
     return p;
 }
 
-fw::Bitmap Face(controls::TsuiCustomButton& b) {
+fw::Bitmap Face(controls::TSkinCustomButton& b) {
     fw::Bitmap bmp(std::max(b.Width(), 1), std::max(b.Height(), 1), 24);
     {
         fw::BitmapCanvas canvas(bmp);
@@ -26,7 +26,7 @@ fw::Bitmap Face(controls::TsuiCustomButton& b) {
     return bmp;
 }
 
-COLORREF FaceColor(controls::TsuiCustomButton& b, int x, int y) {
+COLORREF FaceColor(controls::TSkinCustomButton& b, int x, int y) {
     return Face(b).Pixel(x, y);
 }
 
@@ -36,7 +36,7 @@ POINT ScreenPoint(fw::WinControl& c, int x, int y) {
     return p;
 }
 
-fw::Bitmap ScreenFace(controls::TsuiCustomButton& b) {
+fw::Bitmap ScreenFace(controls::TSkinCustomButton& b) {
     const POINT p = ScreenPoint(b, 0, 0);
     // Wine copies a window's painted pixels to the X server from its message
     // loop, not at the end of the paint, so the screen lags a little.
@@ -65,8 +65,8 @@ void ButtonTest::TearDown() {
     PumpIdle();
 }
 
-controls::TsuiImageButton& ButtonTest::AddButton(const std::wstring& name, int x, int y, bool allPictures) {
-    auto& b = form_->Create<controls::TsuiImageButton>();
+controls::TSkinImageButton& ButtonTest::AddButton(const std::wstring& name, int x, int y, bool allPictures) {
+    auto& b = form_->Create<controls::TSkinImageButton>();
     b.SetName(name);
     b.SetBounds(x, y, 60, 30);
     b.SetPicNormal(SolidPicture(60, 30, kNormal));

@@ -4,7 +4,7 @@
 
 #include "TestSupport.h"
 
-#include "controls/SUIButton.h"
+#include "controls/SkinButtons.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 
@@ -25,10 +25,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 fw::Picture SolidPicture(int w, int h, COLORREF c);
 // The face as the paint draws it (WM_PRINTCLIENT into a bitmap).
-fw::Bitmap Face(controls::TsuiCustomButton& b);
-COLORREF FaceColor(controls::TsuiCustomButton& b, int x = 2, int y = 2);
+fw::Bitmap Face(controls::TSkinCustomButton& b);
+COLORREF FaceColor(controls::TSkinCustomButton& b, int x = 2, int y = 2);
 // The button's pixels as they are on the screen (pumps messages first).
-fw::Bitmap ScreenFace(controls::TsuiCustomButton& b);
+fw::Bitmap ScreenFace(controls::TSkinCustomButton& b);
 POINT ScreenPoint(fw::WinControl& c, int x, int y);
 
 class ButtonTest : public ::testing::Test {
@@ -37,7 +37,7 @@ protected:
     void TearDown() override;
 
     // A 60 x 30 image button at (x, y) with all four pictures, logging its events.
-    controls::TsuiImageButton& AddButton(const std::wstring& name, int x, int y, bool allPictures = true);
+    controls::TSkinImageButton& AddButton(const std::wstring& name, int x, int y, bool allPictures = true);
     void Log(const std::string& s) { log_.push_back(s); }
     std::vector<std::string> TakeLog() { return std::exchange(log_, {}); }
 

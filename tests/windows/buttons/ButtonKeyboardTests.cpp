@@ -147,7 +147,7 @@ TEST_F(ButtonTest, TabMovesTheFocusToTheNextButtonAndRepaintsBoth) {
     b.SetDrawFocused(true);
     a.SetFocus();
     ASSERT_TRUE(WaitFocus(a));
-    const auto framed = [](controls::TsuiCustomButton& x) {
+    const auto framed = [](controls::TSkinCustomButton& x) {
         const fw::Bitmap f = ScreenFace(x);
         for (int px = 0; px < f.Width(); ++px)
             if (f.Pixel(px, 2) != kNormal)

@@ -9,7 +9,7 @@ namespace {
 // Clicks the button with real input once its modal form is active, from a
 // thread timer that the modal loop dispatches.
 struct ModalDriver {
-    static inline controls::TsuiImageButton* button = nullptr;
+    static inline controls::TSkinImageButton* button = nullptr;
     static inline fw::Form* form = nullptr;
     static inline int step = 0;
     static inline int ticksInStep = 0;
@@ -51,7 +51,7 @@ int ShowWithButtonResult(int modalResult, int& clicks, int& formResultInClick) {
     fw::Form form;
     form.SetBorderStyle(fw::BorderStyle::None);
     form.SetBounds(300, 300, 200, 100);
-    auto& b = form.Create<controls::TsuiImageButton>();
+    auto& b = form.Create<controls::TSkinImageButton>();
     b.SetBounds(10, 10, 60, 30);
     b.SetPicNormal(SolidPicture(60, 30, kNormal));
     b.SetModalResult(modalResult);
@@ -87,7 +87,7 @@ TEST_F(ButtonTest, ClickWithModalResultZeroKeepsTheModalFormOpen) {
 }
 
 TEST_F(ButtonTest, ButtonOnNoFormStillClicks) {
-    controls::TsuiImageButton loose(nullptr);
+    controls::TSkinImageButton loose(nullptr);
     int clicks = 0;
     loose.OnClick = [&](fw::Control&) { ++clicks; };
     loose.SetModalResult(fw::mrOk);

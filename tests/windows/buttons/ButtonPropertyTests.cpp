@@ -2,12 +2,12 @@
 // style strips and the theme file.
 #include "ButtonFixture.h"
 
-#include "controls/SUIThemes.h"
+#include "controls/SkinThemes.h"
 
 using namespace buttons_test;
-using controls::TsuiCustomButton;
-using controls::TsuiImageButton;
-using controls::TsuiUIStyle;
+using controls::TSkinCustomButton;
+using controls::TSkinImageButton;
+using controls::TSkinUIStyle;
 
 namespace {
 
@@ -56,12 +56,12 @@ TEST_F(ButtonTest, AutoSizeTakesHeightThenWidthOfPicNormal) {
 }
 
 TEST_F(ButtonTest, AutoSizeWithoutParentDoesNothingUntilTheNextWriteWithAParent) {
-    auto loose = std::make_unique<TsuiImageButton>(nullptr);
+    auto loose = std::make_unique<TSkinImageButton>(nullptr);
     loose->SetBounds(0, 0, 10, 10);
     loose->SetPicNormal(SolidPicture(40, 20, kNormal));
     loose->SetAutoSize(true);
     EXPECT_EQ(loose->Width(), 10);
-    TsuiImageButton& b = *loose;
+    TSkinImageButton& b = *loose;
     form_->InsertControl(std::move(loose));
     EXPECT_EQ(b.Width(), 10) << "taking a parent does not resize";
     b.SetAutoSize(true);
@@ -70,7 +70,7 @@ TEST_F(ButtonTest, AutoSizeWithoutParentDoesNothingUntilTheNextWriteWithAParent)
 }
 
 TEST_F(ButtonTest, AutoSizeWithEmptyPicNormalKeepsTheSize) {
-    auto& b = form_->Create<TsuiImageButton>();
+    auto& b = form_->Create<TSkinImageButton>();
     b.SetBounds(0, 0, 33, 22);
     b.SetAutoSize(true);
     EXPECT_EQ(b.Width(), 33);
@@ -79,14 +79,14 @@ TEST_F(ButtonTest, AutoSizeWithEmptyPicNormalKeepsTheSize) {
 
 TEST_F(ButtonTest, ImageButtonStyleReadsBackFromThemeFileAndChangesNothingOnScreen) {
     auto& b = AddButton(L"A", 10, 10);
-    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::FromThemeFile);
-    b.SetUIStyle(TsuiUIStyle::MacOS);
-    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::FromThemeFile);
+    EXPECT_EQ(b.UIStyle(), TSkinUIStyle::FromThemeFile);
+    b.SetUIStyle(TSkinUIStyle::Silver);
+    EXPECT_EQ(b.UIStyle(), TSkinUIStyle::FromThemeFile);
     EXPECT_EQ(ScreenFace(b).Pixel(30, 15), kNormal);
 }
 
 TEST_F(ButtonTest, NewButtonDefaults) {
-    auto& b = form_->Create<TsuiImageButton>();
+    auto& b = form_->Create<TSkinImageButton>();
     EXPECT_TRUE(b.Caption().empty());
     EXPECT_FALSE(b.AutoSize());
     EXPECT_FALSE(b.Cancel());
@@ -117,13 +117,13 @@ TEST_F(ButtonTest, CaptionAndWindowTextFollowEachOther) {
     EXPECT_EQ(b.Caption(), L"Three") << "a window text set from outside becomes the caption";
 }
 
-TEST_F(ButtonTest, BaseButtonDrawsFramesOfTheDeepBlueStripByDefault) {
-    auto& b = form_->Create<TsuiCustomButton>();
-    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::DeepBlue);
+TEST_F(ButtonTest, BaseButtonDrawsFramesOfTheNavyStripByDefault) {
+    auto& b = form_->Create<TSkinCustomButton>();
+    EXPECT_EQ(b.UIStyle(), TSkinUIStyle::Navy);
     b.SetAutoSize(true);
     EXPECT_EQ(b.Width(), 74);
     EXPECT_EQ(b.Height(), 21);
-    const fw::Bitmap& strip = controls::BuiltInButtonStrip(TsuiUIStyle::DeepBlue);
+    const fw::Bitmap& strip = controls::BuiltInButtonStrip(TSkinUIStyle::Navy);
     ASSERT_EQ(strip.Width(), 222);
     EXPECT_TRUE(SameFace(Face(b), controls::StripFrame(strip, 1, 3)));
     b.MouseEnter();
@@ -136,15 +136,15 @@ TEST_F(ButtonTest, BaseButtonDrawsFramesOfTheDeepBlueStripByDefault) {
 
 TEST_F(ButtonTest, BaseAutoSizeFollowsTheStoredStyleStrip) {
     struct Case {
-        TsuiUIStyle style;
+        TSkinUIStyle style;
         int w, h;
     };
-    auto& b = form_->Create<TsuiCustomButton>();
+    auto& b = form_->Create<TSkinCustomButton>();
     b.SetAutoSize(true);
-    for (const Case& c : {Case{TsuiUIStyle::MacOS, 84, 23}, Case{TsuiUIStyle::WinXP, 18, 21},
-                          Case{TsuiUIStyle::Protein, 74, 21}, Case{TsuiUIStyle::BlueGlass, 77, 27},
+    for (const Case& c : {Case{TSkinUIStyle::Silver, 84, 23}, Case{TSkinUIStyle::Classic, 18, 21},
+                          Case{TSkinUIStyle::Amber, 74, 21}, Case{TSkinUIStyle::Glass, 77, 27},
                           // no strip of its own: counted as 74 x 21, a third of it wide
-                          Case{TsuiUIStyle::FromThemeFile, 24, 21}}) {
+                          Case{TSkinUIStyle::FromThemeFile, 24, 21}}) {
         b.SetUIStyle(c.style);
         b.SetAutoSize(true);
         EXPECT_EQ(b.Width(), c.w) << static_cast<int>(c.style);
@@ -163,18 +163,17 @@ TEST_F(ButtonTest, StripFrameLastFrameTakesTheRightmostColumns) {
     EXPECT_TRUE(controls::StripFrame(fw::Bitmap(), 1, 3).Empty());
 }
 
-TEST_F(ButtonTest, FromThemeFileUsesTheLoadedThemesButtonPictureAndDeepBlueOtherwise) {
-    auto& b = form_->Create<TsuiCustomButton>();
+TEST_F(ButtonTest, FromThemeFileUsesTheLoadedThemesButtonPictureAndNavyOtherwise) {
+    auto& b = form_->Create<TSkinCustomButton>();
     b.SetBounds(10, 10, 30, 10);
-    b.SetUIStyle(TsuiUIStyle::FromThemeFile);
-    const fw::Bitmap deepBlue1 =
-        controls::StripFrame(controls::BuiltInButtonStrip(TsuiUIStyle::DeepBlue), 1, 3);
-    EXPECT_EQ(FaceColor(b, 5, 5), deepBlue1.Pixel(5, 5)) << "no theme: DeepBlue";
+    b.SetUIStyle(TSkinUIStyle::FromThemeFile);
+    const fw::Bitmap navy1 = controls::StripFrame(controls::BuiltInButtonStrip(TSkinUIStyle::Navy), 1, 3);
+    EXPECT_EQ(FaceColor(b, 5, 5), navy1.Pixel(5, 5)) << "no theme: Navy";
 
-    auto theme = std::make_unique<controls::TsuiFileTheme>();
+    auto theme = std::make_unique<controls::TSkinFileTheme>();
     b.SetFileTheme(theme.get());
     b.Repaint();
-    EXPECT_EQ(FaceColor(b, 5, 5), deepBlue1.Pixel(5, 5)) << "a theme that is not loaded: DeepBlue";
+    EXPECT_EQ(FaceColor(b, 5, 5), navy1.Pixel(5, 5)) << "a theme that is not loaded: Navy";
 
     std::vector<fw::Bitmap> pictures(16);
     pictures[15] = ThreeFrames(30, 10, RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9));
@@ -185,15 +184,15 @@ TEST_F(ButtonTest, FromThemeFileUsesTheLoadedThemesButtonPictureAndDeepBlueOther
 
     theme.reset();
     EXPECT_EQ(b.FileTheme(), nullptr) << "the removed theme is forgotten";
-    EXPECT_EQ(b.UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(b.UIStyle(), TSkinUIStyle::Navy);
 }
 
 TEST_F(ButtonTest, InitialStyleComesFromAThemedPanelOfTheOwnerForm) {
-    auto& before = form_->Create<TsuiCustomButton>();
-    form_->Create<controls::TsuiForm>(TsuiUIStyle::Protein);
-    auto& after = form_->Create<TsuiCustomButton>();
-    EXPECT_EQ(before.UIStyle(), TsuiUIStyle::DeepBlue);
-    EXPECT_EQ(after.UIStyle(), TsuiUIStyle::Protein);
-    TsuiCustomButton loose(nullptr);
-    EXPECT_EQ(loose.UIStyle(), TsuiUIStyle::DeepBlue);
+    auto& before = form_->Create<TSkinCustomButton>();
+    form_->Create<controls::TThemedFormPanel>(TSkinUIStyle::Amber);
+    auto& after = form_->Create<TSkinCustomButton>();
+    EXPECT_EQ(before.UIStyle(), TSkinUIStyle::Navy);
+    EXPECT_EQ(after.UIStyle(), TSkinUIStyle::Amber);
+    TSkinCustomButton loose(nullptr);
+    EXPECT_EQ(loose.UIStyle(), TSkinUIStyle::Navy);
 }

@@ -17,7 +17,7 @@ struct Ticks {
 class RepeatTimerTest : public ButtonTest {
 protected:
     // Holds the left button on the button for holdMs and records the ticks.
-    Ticks Hold(controls::TsuiImageButton& b, int holdMs) {
+    Ticks Hold(controls::TSkinImageButton& b, int holdMs) {
         Ticks t;
         b.OnMouseContinuouslyDown = [&](fw::Control&) { t.at.push_back(::GetTickCount64()); };
         MoveTo(b, 30, 15);

@@ -4,16 +4,16 @@
 #include "ButtonFixture.h"
 
 using namespace buttons_test;
-using controls::TsuiImageButton;
+using controls::TSkinImageButton;
 
 namespace {
 
 constexpr COLORREF kBackground = kFormColor; // the buttons follow the form's colour
 
-void Press(TsuiImageButton& b) {
+void Press(TSkinImageButton& b) {
     b.MouseDown(fw::MouseButton::Left, 0, 1, 1);
 }
-void EndPress(TsuiImageButton& b) {
+void EndPress(TSkinImageButton& b) {
     b.CancelMode();
 }
 

@@ -76,8 +76,8 @@ TEST_F(LauncherFrame, ShapeIsTheSkinLessItsCornerStepsAndLastColumn) {
 }
 
 TEST_F(LauncherFrame, SkinControlAndClientAreaAre444By217AtTheOrigin) {
-    auto& skin = form_->suiSkinFormMain();
-    EXPECT_EQ(skin.Name(), L"suiSkinFormMain");
+    auto& skin = form_->SkinFormMain();
+    EXPECT_EQ(skin.Name(), L"SkinFormMain");
     EXPECT_EQ(form_->Controls().front().get(), &skin) << "the skin is the first child, below all others";
     EXPECT_EQ(skin.Left(), 0);
     EXPECT_EQ(skin.Top(), 0);
@@ -152,7 +152,7 @@ TEST_F(LauncherFrame, FontIsTahoma11AndTheSkinInheritsIt) {
     EXPECT_FALSE(f.italic);
     EXPECT_EQ(f.charset, ANSI_CHARSET);
     EXPECT_EQ(f.color, fw::clWindowText);
-    EXPECT_TRUE(form_->suiSkinFormMain().GetFont() == f);
+    EXPECT_TRUE(form_->SkinFormMain().GetFont() == f);
 
     // The GDI font made from it has a character height (not cell height) of 11.
     fw::UniqueFont font = f.Create();
@@ -169,7 +169,7 @@ TEST_F(LauncherFrame, FaceOnScreenIsTheSkinPixelForPixel) {
     RECT r{};
     ::GetWindowRect(Wnd(), &r);
     const fw::Bitmap shot = testing_support::CaptureScreen(r);
-    const fw::Bitmap& skin = form_->suiSkinFormMain().Glyph();
+    const fw::Bitmap& skin = form_->SkinFormMain().Glyph();
     const std::vector<bool> shape = SpanPixels(LauncherSpans(), kW, kH);
     // The skin shows wherever no other control lies on it.
     auto covered = [&](int x, int y) {

@@ -12,7 +12,7 @@
 #include <memory>
 
 using namespace frame_tests;
-using controls::TsuiSkinForm;
+using controls::TSkinForm;
 using testing_support::PumpFor;
 
 namespace {
@@ -27,7 +27,7 @@ protected:
         form_ = std::make_unique<HookedForm>();
         form_->SetBounds(100, 100, 300, 200);
         form_->SetColor(kFormColor);
-        skin_ = &form_->Create<TsuiSkinForm>();
+        skin_ = &form_->Create<TSkinForm>();
         skin_->OnRegionChanged = [this](fw::Control&) { ++regionChanged_; };
     }
     void TearDown() override {
@@ -44,7 +44,7 @@ protected:
     }
 
     std::unique_ptr<HookedForm> form_;
-    TsuiSkinForm* skin_ = nullptr;
+    TSkinForm* skin_ = nullptr;
     int regionChanged_ = 0;
 };
 
@@ -56,7 +56,7 @@ TEST_F(SkinOnForm, ConstructionMakesTheFormBorderlessWithAnEmptyFuchsiaGlyphAndL
     form.SetBounds(50, 50, 300, 200);
     HWND wnd = form.Handle();
     ASSERT_TRUE(::GetWindowLongW(wnd, GWL_STYLE) & WS_CAPTION);
-    auto& skin = form.Create<TsuiSkinForm>();
+    auto& skin = form.Create<TSkinForm>();
     EXPECT_EQ(skin.OwnerForm(), &form);
     EXPECT_EQ(form.GetBorderStyle(), fw::BorderStyle::None);
     const LONG style = ::GetWindowLongW(wnd, GWL_STYLE);
@@ -84,9 +84,9 @@ TEST(SkinWithoutForm, SetsNothingUpAndSurvivesAssignmentsPaintsAndPresses) {
     HWND wnd = form.Handle();
     const SIZE client = ClientSizeOf(wnd);
 
-    TsuiSkinForm orphan(nullptr);
-    auto& onPanel = panel.Create<TsuiSkinForm>();
-    for (TsuiSkinForm* skin : {&orphan, &onPanel}) {
+    TSkinForm orphan(nullptr);
+    auto& onPanel = panel.Create<TSkinForm>();
+    for (TSkinForm* skin : {&orphan, &onPanel}) {
         EXPECT_EQ(skin->OwnerForm(), nullptr);
         EXPECT_FALSE(skin->Glyph().HasImage());
         EXPECT_EQ(skin->Width(), 0);

@@ -13,7 +13,7 @@
 #include <sstream>
 
 using namespace frame_tests;
-using controls::TsuiSkinForm;
+using controls::TSkinForm;
 using testing_support::PumpFor;
 using testing_support::PumpUntil;
 
@@ -27,7 +27,7 @@ class SkinPress : public ::testing::Test {
 protected:
     void SetUp() override {
         form_ = std::make_unique<HookedForm>();
-        skin_ = &form_->Create<TsuiSkinForm>();
+        skin_ = &form_->Create<TSkinForm>();
         fw::Bitmap glyph = SolidGlyph(200, 120, RGB(90, 90, 160));
         skin_->SetGlyph(&glyph);
         skin_->OnMouseDown = [this](fw::Control&, fw::MouseButton b, fw::ShiftState, int x, int y) {
@@ -111,7 +111,7 @@ protected:
     }
 
     std::unique_ptr<HookedForm> form_;
-    TsuiSkinForm* skin_ = nullptr;
+    TSkinForm* skin_ = nullptr;
     std::vector<std::string> log_;
     bool swallowCaption_ = false;
     std::atomic<bool> inMove_{false};

@@ -1,4 +1,4 @@
-#include "SUIButton.h"
+#include "SkinCustomButton.h"
 
 #include "framework/SystemLibraries.h"
 
@@ -23,13 +23,13 @@ struct ImageListTraits {
 };
 using UniqueImageList = fw::UniqueHandle<HIMAGELIST, ImageListTraits>;
 
-TsuiUIStyle InitialStyle(fw::Control* owner) {
+TSkinUIStyle InitialStyle(fw::Control* owner) {
     // A themed panel on the owner form decides the style of the form's buttons.
     if (auto* form = dynamic_cast<fw::Form*>(owner))
         for (const auto& c : form->Controls())
-            if (auto* panel = dynamic_cast<const TsuiForm*>(c.get()))
+            if (auto* panel = dynamic_cast<const TThemedFormPanel*>(c.get()))
                 return panel->UIStyle();
-    return TsuiUIStyle::DeepBlue;
+    return TSkinUIStyle::Navy;
 }
 
 // The greyed rendering of a disabled button's picture; pixels of the mask
@@ -54,48 +54,48 @@ wchar_t Upper(wchar_t ch) noexcept {
 
 } // namespace
 
-TsuiCustomButton::TsuiCustomButton(fw::Control* owner)
+TSkinCustomButton::TSkinCustomButton(fw::Control* owner)
     : fw::WinControl(owner), uiStyle_(InitialStyle(owner)) {
     SetTabStop(true);
     SetParentColor(true);
     SetCapturesMouse(true);
 }
 
-TsuiCustomButton::~TsuiCustomButton() {
+TSkinCustomButton::~TSkinCustomButton() {
     if (fileTheme_)
         fileTheme_->RemoveClient(this);
     StopRepeatTimer();
 }
 
-void TsuiCustomButton::CreateParamsFor(fw::CreateParams& p) {
+void TSkinCustomButton::CreateParamsFor(fw::CreateParams& p) {
     fw::WinControl::CreateParamsFor(p);
     // No background brush and no CS_DBLCLKS: the face is only ever drawn by the
     // paint's one copy, and the second press of a double-click stays a press.
-    p.className = L"OrvalisSuiButton";
+    p.className = L"OrvalisSkinButton";
     p.classStyle = 0;
 }
 
-void TsuiCustomButton::CreateWnd() {
+void TSkinCustomButton::CreateWnd() {
     acceptsEnter_ = default_;
     hasFocus_ = false;
 }
 
 // Properties.
 
-void TsuiCustomButton::SetCaption(const std::wstring& caption) {
+void TSkinCustomButton::SetCaption(const std::wstring& caption) {
     caption_ = caption;
     SetText(caption);
     CaptionUpdated();
     Repaint();
 }
 
-void TsuiCustomButton::SetAutoSize(bool a) {
+void TSkinCustomButton::SetAutoSize(bool a) {
     autoSize_ = a;
     ApplyAutoSize();
     Repaint();
 }
 
-void TsuiCustomButton::SetDefault(bool d) {
+void TSkinCustomButton::SetDefault(bool d) {
     default_ = d;
     // Every button of the form works out again whether Enter is its key.
     if (HandleAllocated())
@@ -103,24 +103,24 @@ void TsuiCustomButton::SetDefault(bool d) {
             form->FocusChanged(form->FocusedControl());
 }
 
-void TsuiCustomButton::SetTransparent(bool t) {
+void TSkinCustomButton::SetTransparent(bool t) {
     transparent_ = t;
     TransparentUpdated();
     Repaint();
 }
 
-void TsuiCustomButton::SetUIStyle(TsuiUIStyle s) {
+void TSkinCustomButton::SetUIStyle(TSkinUIStyle s) {
     uiStyle_ = s;
     UIStyleUpdated();
     Repaint();
 }
 
-void TsuiCustomButton::SetFocusedRectMargin(int m) {
+void TSkinCustomButton::SetFocusedRectMargin(int m) {
     focusedRectMargin_ = m;
     Repaint();
 }
 
-void TsuiCustomButton::SetFileTheme(TsuiFileTheme* theme) {
+void TSkinCustomButton::SetFileTheme(TSkinFileTheme* theme) {
     if (fileTheme_)
         fileTheme_->RemoveClient(this);
     fileTheme_ = theme;
@@ -128,14 +128,14 @@ void TsuiCustomButton::SetFileTheme(TsuiFileTheme* theme) {
         fileTheme_->AddClient(this);
 }
 
-void TsuiCustomButton::FileThemeRemoved(TsuiFileTheme& theme) {
+void TSkinCustomButton::FileThemeRemoved(TSkinFileTheme& theme) {
     if (fileTheme_ != &theme)
         return;
     fileTheme_ = nullptr;
-    SetUIStyle(TsuiUIStyle::DeepBlue);
+    SetUIStyle(TSkinUIStyle::Navy);
 }
 
-void TsuiCustomButton::Repaint() {
+void TSkinCustomButton::Repaint() {
     HWND wnd = HandleIfAllocated();
     // A window that is not shown yet gets its whole face from its first paint.
     if (!wnd || !::IsWindowVisible(wnd))
@@ -147,7 +147,7 @@ void TsuiCustomButton::Repaint() {
     PaintFace(dc.get());
 }
 
-void TsuiCustomButton::SetEnabled(bool e) {
+void TSkinCustomButton::SetEnabled(bool e) {
     fw::WinControl::SetEnabled(e);
     EnabledUpdated();
     Repaint();
@@ -155,14 +155,14 @@ void TsuiCustomButton::SetEnabled(bool e) {
 
 // Framework notifications.
 
-void TsuiCustomButton::MouseEnter() {
+void TSkinCustomButton::MouseEnter() {
     mouseOver_ = true;
     Repaint();
     if (OnMouseEnter)
         OnMouseEnter(*this);
 }
 
-void TsuiCustomButton::MouseLeave() {
+void TSkinCustomButton::MouseLeave() {
     mouseOver_ = false;
     mousePressed_ = false;
     StopRepeatTimer();
@@ -171,14 +171,14 @@ void TsuiCustomButton::MouseLeave() {
         OnMouseExit(*this);
 }
 
-void TsuiCustomButton::CancelMode() {
+void TSkinCustomButton::CancelMode() {
     mouseOver_ = false;
     mousePressed_ = false;
     StopRepeatTimer();
     Repaint();
 }
 
-bool TsuiCustomButton::DialogKey(WORD key, fw::ShiftState shift) {
+bool TSkinCustomButton::DialogKey(WORD key, fw::ShiftState shift) {
     const bool ours = (key == VK_RETURN && acceptsEnter_) || (key == VK_ESCAPE && cancel_);
     if (ours && !(shift & (fw::ssShift | fw::ssCtrl | fw::ssAlt)) && CanFocus()) {
         Click();
@@ -187,7 +187,7 @@ bool TsuiCustomButton::DialogKey(WORD key, fw::ShiftState shift) {
     return fw::WinControl::DialogKey(key, shift);
 }
 
-bool TsuiCustomButton::DialogChar(wchar_t ch) {
+bool TSkinCustomButton::DialogChar(wchar_t ch) {
     const wchar_t accel = core::AcceleratorChar(caption_);
     if (accel && Upper(ch) == Upper(accel) && Parent() && Parent()->Enabled() && Enabled() && Visible()) {
         Click();
@@ -196,16 +196,16 @@ bool TsuiCustomButton::DialogChar(wchar_t ch) {
     return false;
 }
 
-void TsuiCustomButton::FocusChanged(fw::Control*) {
+void TSkinCustomButton::FocusChanged(fw::Control*) {
     acceptsEnter_ = default_;
     Repaint();
 }
 
-void TsuiCustomButton::FontChanged() {
+void TSkinCustomButton::FontChanged() {
     FontUpdated();
 }
 
-void TsuiCustomButton::TextChanged() {
+void TSkinCustomButton::TextChanged() {
     // The window text leads: a text set from outside becomes the caption. A
     // caption write has already made them equal.
     if (Text() != caption_)
@@ -214,7 +214,7 @@ void TsuiCustomButton::TextChanged() {
 
 // Mouse and keyboard.
 
-void TsuiCustomButton::StartRepeatTimer() {
+void TSkinCustomButton::StartRepeatTimer() {
     repeatTimerExists_ = true;
     const int period = std::max(interval_, 0);
     // SetTimer would turn 0 into its shortest period; a period of 0 never ticks.
@@ -222,12 +222,12 @@ void TsuiCustomButton::StartRepeatTimer() {
         repeatTimer_ = fw::WindowTimer(HandleIfAllocated(), kRepeatTimerId, static_cast<UINT>(period));
 }
 
-void TsuiCustomButton::StopRepeatTimer() noexcept {
+void TSkinCustomButton::StopRepeatTimer() noexcept {
     repeatTimer_.reset();
     repeatTimerExists_ = false;
 }
 
-void TsuiCustomButton::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) {
+void TSkinCustomButton::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) {
     if (button == fw::MouseButton::Left) {
         mousePressed_ = true;
         if (!repeatTimerExists_)
@@ -244,7 +244,7 @@ void TsuiCustomButton::MouseDown(fw::MouseButton button, fw::ShiftState shift, i
     fw::WinControl::MouseDown(button, shift, x, y);
 }
 
-void TsuiCustomButton::MouseMove(fw::ShiftState shift, int x, int y) {
+void TSkinCustomButton::MouseMove(fw::ShiftState shift, int x, int y) {
     fw::WinControl::MouseMove(shift, x, y);
     if (x < 0 || y < 0 || x > Width() || y > Height()) {
         mouseOver_ = false;
@@ -253,7 +253,7 @@ void TsuiCustomButton::MouseMove(fw::ShiftState shift, int x, int y) {
     }
 }
 
-void TsuiCustomButton::Click() {
+void TSkinCustomButton::Click() {
     if (mousePressed_) {
         mousePressed_ = false;
         StopRepeatTimer();
@@ -264,7 +264,7 @@ void TsuiCustomButton::Click() {
     fw::WinControl::Click();
 }
 
-void TsuiCustomButton::KeyDown(WORD& key, fw::ShiftState shift) {
+void TSkinCustomButton::KeyDown(WORD& key, fw::ShiftState shift) {
     fw::WinControl::KeyDown(key, shift);
     // With Alt held the key arrives as a system key, which is not a press.
     if ((key == VK_SPACE || key == VK_RETURN) && !(shift & fw::ssAlt) && hasFocus_ && Enabled()) {
@@ -273,7 +273,7 @@ void TsuiCustomButton::KeyDown(WORD& key, fw::ShiftState shift) {
     }
 }
 
-void TsuiCustomButton::KeyUp(WORD& key, fw::ShiftState shift) {
+void TSkinCustomButton::KeyUp(WORD& key, fw::ShiftState shift) {
     fw::WinControl::KeyUp(key, shift);
     if ((key == VK_SPACE || key == VK_RETURN) && hasFocus_ && mousePressed_ && Enabled()) {
         mousePressed_ = false;
@@ -282,7 +282,7 @@ void TsuiCustomButton::KeyUp(WORD& key, fw::ShiftState shift) {
     }
 }
 
-LRESULT TsuiCustomButton::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TSkinCustomButton::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
         return 1; // never erased: the paint covers every pixel
@@ -340,7 +340,7 @@ LRESULT TsuiCustomButton::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
 
 // Painting.
 
-void TsuiCustomButton::FetchStatePicture(fw::Bitmap& bitmap) {
+void TSkinCustomButton::FetchStatePicture(fw::Bitmap& bitmap) {
     try {
         if (!Enabled())
             FetchPicDisabled(bitmap);
@@ -357,7 +357,7 @@ void TsuiCustomButton::FetchStatePicture(fw::Bitmap& bitmap) {
     }
 }
 
-fw::Canvas& TsuiCustomButton::OffscreenBuffer(int w, int h) {
+fw::Canvas& TSkinCustomButton::OffscreenBuffer(int w, int h) {
     if (!buffer_ || buffer_->Width() != w || buffer_->Height() != h)
         buffer_ = std::make_unique<fw::MemoryCanvas>(w, h); // the display's pixel format
     HDC dc = buffer_->Handle();
@@ -367,7 +367,7 @@ fw::Canvas& TsuiCustomButton::OffscreenBuffer(int w, int h) {
     return *buffer_;
 }
 
-void TsuiCustomButton::PaintFace(HDC dc) {
+void TSkinCustomButton::PaintFace(HDC dc) {
     const RECT client = ClientRect();
     const int w = client.right - client.left, h = client.bottom - client.top;
     FetchStatePicture(picture_);
@@ -389,7 +389,7 @@ void TsuiCustomButton::PaintFace(HDC dc) {
     ::BitBlt(dc, 0, 0, w, h, buffer.Handle(), 0, 0, SRCCOPY);
 }
 
-void TsuiCustomButton::PaintParentBackground(fw::Canvas& canvas, fw::Control& control) {
+void TSkinCustomButton::PaintParentBackground(fw::Canvas& canvas, fw::Control& control) {
     fw::WinControl* parent = control.Parent();
     if (!parent || !parent->HandleAllocated())
         return;
@@ -405,7 +405,7 @@ void TsuiCustomButton::PaintParentBackground(fw::Canvas& canvas, fw::Control& co
     ::SendMessageW(pw, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
 }
 
-void TsuiCustomButton::DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap, const RECT& dst) {
+void TSkinCustomButton::DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap, const RECT& dst) {
     if (bitmap.Empty())
         return;
     if (!pictureDC_)
@@ -426,7 +426,7 @@ void TsuiCustomButton::DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap,
     }
 }
 
-void TsuiCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
+void TSkinCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
     if (bitmap.Empty())
         return;
     const COLORREF mask = bitmap.Pixel(0, 0);
@@ -446,7 +446,7 @@ void TsuiCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) 
                                pictureTransparent_ ? ILD_TRANSPARENT : ILD_NORMAL);
 }
 
-void TsuiCustomButton::DrawCaptionIn(fw::Canvas& canvas, RECT r) {
+void TSkinCustomButton::DrawCaptionIn(fw::Canvas& canvas, RECT r) {
     RECT t = r;
     canvas.DrawText(caption_, t, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
     ::OffsetRect(&t, ((r.right - r.left) - (t.right - t.left)) / 2,
@@ -454,7 +454,7 @@ void TsuiCustomButton::DrawCaptionIn(fw::Canvas& canvas, RECT r) {
     canvas.DrawText(std::wstring(caption_.c_str()), t, DT_CENTER);
 }
 
-void TsuiCustomButton::DrawCaptionText(fw::Canvas& canvas, const std::wstring&) {
+void TSkinCustomButton::DrawCaptionText(fw::Canvas& canvas, const std::wstring&) {
     canvas.SetBrushClear(true);
     RECT r = ClientRect();
     fw::Font font = GetFont();
@@ -474,7 +474,7 @@ void TsuiCustomButton::DrawCaptionText(fw::Canvas& canvas, const std::wstring&) 
     DrawCaptionIn(canvas, r);
 }
 
-void TsuiCustomButton::DrawFocusFrame(fw::Canvas& canvas) {
+void TSkinCustomButton::DrawFocusFrame(fw::Canvas& canvas) {
     canvas.SetBrushClear(false);
     const RECT client = ClientRect();
     const int m = focusedRectMargin_;
@@ -484,31 +484,31 @@ void TsuiCustomButton::DrawFocusFrame(fw::Canvas& canvas) {
 
 // Default pictures: frames of the style strip.
 
-const fw::Bitmap& TsuiCustomButton::ResolvedStrip() const {
-    if (uiStyle_ != TsuiUIStyle::FromThemeFile)
+const fw::Bitmap& TSkinCustomButton::ResolvedStrip() const {
+    if (uiStyle_ != TSkinUIStyle::FromThemeFile)
         return BuiltInButtonStrip(uiStyle_);
     if (fileTheme_ && fileTheme_->Loaded())
         return fileTheme_->ButtonPicture();
-    return BuiltInButtonStrip(TsuiUIStyle::DeepBlue);
+    return BuiltInButtonStrip(TSkinUIStyle::Navy);
 }
 
-void TsuiCustomButton::FetchPicNormal(fw::Bitmap& bitmap) {
+void TSkinCustomButton::FetchPicNormal(fw::Bitmap& bitmap) {
     bitmap = StripFrame(ResolvedStrip(), 1, 3);
 }
 
-void TsuiCustomButton::FetchPicMouseOn(fw::Bitmap& bitmap) {
+void TSkinCustomButton::FetchPicMouseOn(fw::Bitmap& bitmap) {
     bitmap = StripFrame(ResolvedStrip(), 2, 3);
 }
 
-void TsuiCustomButton::FetchPicMouseDown(fw::Bitmap& bitmap) {
+void TSkinCustomButton::FetchPicMouseDown(fw::Bitmap& bitmap) {
     bitmap = StripFrame(ResolvedStrip(), 3, 3);
 }
 
-void TsuiCustomButton::FetchPicDisabled(fw::Bitmap& bitmap) {
+void TSkinCustomButton::FetchPicDisabled(fw::Bitmap& bitmap) {
     bitmap = StripFrame(ResolvedStrip(), 1, 3);
 }
 
-void TsuiCustomButton::ApplyAutoSize() {
+void TSkinCustomButton::ApplyAutoSize() {
     if (!autoSize_)
         return;
     // The stored style, unresolved: FromThemeFile has no strip of its own.
@@ -519,11 +519,11 @@ void TsuiCustomButton::ApplyAutoSize() {
     SetWidth(w / 3);
 }
 
-void TsuiCustomButton::FontUpdated() {
+void TSkinCustomButton::FontUpdated() {
     Repaint();
 }
 
-void TsuiCustomButton::TransparentUpdated() {
+void TSkinCustomButton::TransparentUpdated() {
     pictureTransparent_ = transparent_;
     Repaint();
 }

@@ -1,48 +1,48 @@
-#include "SUIButton.h"
+#include "SkinImageButton.h"
 
 #include <cstring>
 
 namespace controls {
 
-TsuiImageButton::TsuiImageButton(fw::Control* owner) : TsuiCustomButton(owner) {}
+TSkinImageButton::TSkinImageButton(fw::Control* owner) : TSkinCustomButton(owner) {}
 
-void TsuiImageButton::AssignPicture(fw::Picture& target, const fw::Picture& source) {
+void TSkinImageButton::AssignPicture(fw::Picture& target, const fw::Picture& source) {
     target = source; // the caller keeps its own
     ApplyAutoSize();
     Repaint();
 }
 
-void TsuiImageButton::SetPicNormal(const fw::Picture& p) {
+void TSkinImageButton::SetPicNormal(const fw::Picture& p) {
     AssignPicture(picNormal_, p);
 }
-void TsuiImageButton::SetPicMouseOn(const fw::Picture& p) {
+void TSkinImageButton::SetPicMouseOn(const fw::Picture& p) {
     AssignPicture(picMouseOn_, p);
 }
-void TsuiImageButton::SetPicMouseDown(const fw::Picture& p) {
+void TSkinImageButton::SetPicMouseDown(const fw::Picture& p) {
     AssignPicture(picMouseDown_, p);
 }
-void TsuiImageButton::SetPicDisabled(const fw::Picture& p) {
+void TSkinImageButton::SetPicDisabled(const fw::Picture& p) {
     AssignPicture(picDisabled_, p);
 }
 
-void TsuiImageButton::SetStretch(bool s) {
+void TSkinImageButton::SetStretch(bool s) {
     stretch_ = s;
     Repaint();
 }
 
-void TsuiImageButton::SetDrawFocused(bool d) {
+void TSkinImageButton::SetDrawFocused(bool d) {
     drawFocused_ = d;
     Repaint();
 }
 
-void TsuiImageButton::ApplyAutoSize() {
+void TSkinImageButton::ApplyAutoSize() {
     if (!Parent() || !AutoSize() || !picNormal_.HasGraphic())
         return;
     SetHeight(picNormal_.Height());
     SetWidth(picNormal_.Width());
 }
 
-void TsuiImageButton::CopyPicture(const fw::Picture& picture, fw::Bitmap& bitmap) {
+void TSkinImageButton::CopyPicture(const fw::Picture& picture, fw::Bitmap& bitmap) {
     const auto* graphic = dynamic_cast<const fw::BitmapGraphic*>(picture.GetGraphic());
     if (!graphic) {
         picture.CopyToBitmap(bitmap); // empties for no graphic, throws for any other kind
@@ -61,7 +61,7 @@ void TsuiImageButton::CopyPicture(const fw::Picture& picture, fw::Bitmap& bitmap
     std::memcpy(bitmap.Row(0), source.Row(0), static_cast<size_t>(source.Stride()) * source.Height());
 }
 
-void TsuiImageButton::FetchWithFallback(const fw::Picture& own, fw::Bitmap& bitmap) const {
+void TSkinImageButton::FetchWithFallback(const fw::Picture& own, fw::Bitmap& bitmap) const {
     // Holding any graphic counts, even an empty bitmap: it does not fall back.
     if (own.HasGraphic())
         CopyPicture(own, bitmap);
@@ -69,20 +69,20 @@ void TsuiImageButton::FetchWithFallback(const fw::Picture& own, fw::Bitmap& bitm
         CopyPicture(picNormal_, bitmap);
 }
 
-void TsuiImageButton::FetchPicNormal(fw::Bitmap& bitmap) {
+void TSkinImageButton::FetchPicNormal(fw::Bitmap& bitmap) {
     CopyPicture(picNormal_, bitmap);
 }
-void TsuiImageButton::FetchPicMouseOn(fw::Bitmap& bitmap) {
+void TSkinImageButton::FetchPicMouseOn(fw::Bitmap& bitmap) {
     FetchWithFallback(picMouseOn_, bitmap);
 }
-void TsuiImageButton::FetchPicMouseDown(fw::Bitmap& bitmap) {
+void TSkinImageButton::FetchPicMouseDown(fw::Bitmap& bitmap) {
     FetchWithFallback(picMouseDown_, bitmap);
 }
-void TsuiImageButton::FetchPicDisabled(fw::Bitmap& bitmap) {
+void TSkinImageButton::FetchPicDisabled(fw::Bitmap& bitmap) {
     FetchWithFallback(picDisabled_, bitmap);
 }
 
-void TsuiImageButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
+void TSkinImageButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
     if (bitmap.Empty())
         return;
     // The top-left pixel is the colour left out when the picture is transparent.
@@ -93,9 +93,9 @@ void TsuiImageButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
         DrawPicture(canvas, bitmap, RECT{0, 0, bitmap.Width(), bitmap.Height()});
 }
 
-void TsuiImageButton::DrawFocusFrame(fw::Canvas& canvas) {
+void TSkinImageButton::DrawFocusFrame(fw::Canvas& canvas) {
     if (drawFocused_)
-        TsuiCustomButton::DrawFocusFrame(canvas);
+        TSkinCustomButton::DrawFocusFrame(canvas);
 }
 
 } // namespace controls

@@ -1,15 +1,15 @@
-// Unit SUIButton: the control kit's owner-drawn push buttons.
+// The control kit's owner-drawn push button base.
 //
-// TsuiCustomButton keeps two state flags (the cursor is over it; it is held
+// TSkinCustomButton keeps two state flags (the cursor is over it; it is held
 // down), answers the mouse, Space and Enter, the form's dialog keys and its
 // caption's accelerator, copies its modal result into its form on every click,
 // runs a repeat timer while the left button holds it down, and paints every
 // state into an off-screen buffer through a fixed row of overridable steps:
-// background, state picture, focus frame, caption. TsuiImageButton takes its
+// background, state picture, focus frame, caption. TSkinImageButton takes its
 // face from four pictures, one per state.
 #pragma once
 
-#include "SUIThemes.h"
+#include "SkinThemes.h"
 
 #include "framework/Bitmap.h"
 #include "framework/Canvas.h"
@@ -21,10 +21,10 @@
 
 namespace controls {
 
-class TsuiCustomButton : public fw::WinControl, private TsuiFileThemeClient {
+class TSkinCustomButton : public fw::WinControl, private TSkinFileThemeClient {
 public:
-    explicit TsuiCustomButton(fw::Control* owner);
-    ~TsuiCustomButton() override;
+    explicit TSkinCustomButton(fw::Control* owner);
+    ~TSkinCustomButton() override;
 
     const std::wstring& Caption() const noexcept { return caption_; }
     void SetCaption(const std::wstring& caption);
@@ -38,15 +38,15 @@ public:
     void SetTransparent(bool t);
     int ModalResult() const noexcept { return modalResult_; }
     void SetModalResult(int r) noexcept { modalResult_ = r; }
-    virtual TsuiUIStyle UIStyle() const noexcept { return uiStyle_; }
-    void SetUIStyle(TsuiUIStyle s);
+    virtual TSkinUIStyle UIStyle() const noexcept { return uiStyle_; }
+    void SetUIStyle(TSkinUIStyle s);
     // Read only when the repeat timer is created, at a left press.
     int MouseContinuouslyDownInterval() const noexcept { return interval_; }
     void SetMouseContinuouslyDownInterval(int ms) noexcept { interval_ = ms; }
     int FocusedRectMargin() const noexcept { return focusedRectMargin_; }
     void SetFocusedRectMargin(int m);
-    TsuiFileTheme* FileTheme() const noexcept { return fileTheme_; }
-    void SetFileTheme(TsuiFileTheme* theme);
+    TSkinFileTheme* FileTheme() const noexcept { return fileTheme_; }
+    void SetFileTheme(TSkinFileTheme* theme);
     void SetEnabled(bool e) override;
     // Paints the face at once (nothing while the window does not exist).
     void Repaint() override;
@@ -102,7 +102,7 @@ protected:
     void KeyUp(WORD& key, fw::ShiftState shift) override;
 
     // The style whose strip the default pictures come from: the theme file's
-    // button picture when FromThemeFile names a loaded theme, else DeepBlue.
+    // button picture when FromThemeFile names a loaded theme, else Navy.
     const fw::Bitmap& ResolvedStrip() const;
     // The whole face into dc, whose origin is the button's top-left corner.
     void PaintFace(HDC dc);
@@ -115,7 +115,7 @@ protected:
     void DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap, const RECT& dst);
 
 private:
-    void FileThemeRemoved(TsuiFileTheme& theme) override;
+    void FileThemeRemoved(TSkinFileTheme& theme) override;
     void StartRepeatTimer();
     void StopRepeatTimer() noexcept;
     void FetchStatePicture(fw::Bitmap& bitmap);
@@ -128,10 +128,10 @@ private:
     bool default_ = false;
     bool transparent_ = false;
     int modalResult_ = 0;
-    TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
+    TSkinUIStyle uiStyle_ = TSkinUIStyle::Navy;
     int interval_ = 100;
     int focusedRectMargin_ = 2;
-    TsuiFileTheme* fileTheme_ = nullptr;
+    TSkinFileTheme* fileTheme_ = nullptr;
 
     bool mouseOver_ = false;
     bool mousePressed_ = false;
@@ -144,54 +144,6 @@ private:
     std::unique_ptr<fw::MemoryCanvas> buffer_;
     fw::Bitmap picture_;
     fw::UniqueDC pictureDC_;
-};
-
-class TsuiImageButton : public TsuiCustomButton {
-public:
-    explicit TsuiImageButton(fw::Control* owner);
-
-    // The button's own containers. Changing one in place applies nothing; the
-    // setters copy the picture, apply AutoSize and repaint.
-    fw::Picture& PicNormal() noexcept { return picNormal_; }
-    fw::Picture& PicMouseOn() noexcept { return picMouseOn_; }
-    fw::Picture& PicMouseDown() noexcept { return picMouseDown_; }
-    fw::Picture& PicDisabled() noexcept { return picDisabled_; }
-    void SetPicNormal(const fw::Picture& p);
-    void SetPicMouseOn(const fw::Picture& p);
-    void SetPicMouseDown(const fw::Picture& p);
-    void SetPicDisabled(const fw::Picture& p);
-
-    bool Stretch() const noexcept { return stretch_; }
-    void SetStretch(bool s);
-    bool DrawFocused() const noexcept { return drawFocused_; }
-    void SetDrawFocused(bool d);
-    // Every step that uses the style is replaced here, so the style reads back
-    // as FromThemeFile whatever was written.
-    TsuiUIStyle UIStyle() const noexcept override { return TsuiUIStyle::FromThemeFile; }
-
-protected:
-    void ApplyAutoSize() override;
-    void DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) override;
-    void DrawFocusFrame(fw::Canvas& canvas) override;
-    void FetchPicNormal(fw::Bitmap& bitmap) override;
-    void FetchPicMouseOn(fw::Bitmap& bitmap) override;
-    void FetchPicMouseDown(fw::Bitmap& bitmap) override;
-    void FetchPicDisabled(fw::Bitmap& bitmap) override;
-
-private:
-    void AssignPicture(fw::Picture& target, const fw::Picture& source);
-    // Copies the container's bitmap into bitmap, into its pixels when the sizes
-    // match; throws for a graphic that is no bitmap.
-    static void CopyPicture(const fw::Picture& picture, fw::Bitmap& bitmap);
-    // The state's own picture if it holds one, else PicNormal if that does.
-    void FetchWithFallback(const fw::Picture& own, fw::Bitmap& bitmap) const;
-
-    fw::Picture picNormal_;
-    fw::Picture picMouseOn_;
-    fw::Picture picMouseDown_;
-    fw::Picture picDisabled_;
-    bool stretch_ = false;
-    bool drawFocused_ = false;
 };
 
 } // namespace controls
