@@ -11,13 +11,15 @@
 #include "framework/Panel.h"
 #include "framework/PushButton.h"
 
+#include "OrvalisVersion.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 
 namespace ui {
 
-inline constexpr wchar_t kAboutVersion[] = L"4.1.1.1";
+inline constexpr wchar_t kAboutVersion[] = ORVALIS_VERSION_WTEXT;
 
 // The About picture's stored form, from the RCDATA resource ABOUTPICTURE.
 std::span<const std::uint8_t> AboutPictureData();

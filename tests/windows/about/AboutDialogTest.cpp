@@ -5,6 +5,8 @@
 
 #include "ui/Addresses.h"
 
+#include "OrvalisVersion.h"
+
 #include "framework/Application.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +26,8 @@ ui::TFormAbout& Dlg(fw::Form& f) {
 TEST(AboutDialog, WindowCaptionTitleAndVersionTexts) {
     ui::TFormAbout dlg(nullptr);
     EXPECT_EQ(dlg.Caption(), L"About Orvalis.");
-    EXPECT_EQ(dlg.LabalTitle().Text(), L"Orvalis. 4.1.1.1");
-    EXPECT_EQ(dlg.LabelVersion().Text(), L"4.1.1.1");
+    EXPECT_EQ(dlg.LabalTitle().Text(), L"Orvalis. " ORVALIS_VERSION_WTEXT);
+    EXPECT_EQ(dlg.LabelVersion().Text(), ORVALIS_VERSION_WTEXT);
     EXPECT_EQ(dlg.LabelWeb().Text(), ui::WebSiteAddress);
     EXPECT_EQ(dlg.LabelSupportEmail().Text(), ui::SupportMailAddress);
     EXPECT_EQ(dlg.Get<fw::Label>(L"LabelWebTitle").Text(), L"Web site:");
@@ -181,7 +183,7 @@ TEST(AboutDialog, PagesSwitchByTabClickAndCtrlTab) {
         EXPECT_EQ(TabCtrl_GetCurSel(pc.Handle()), 1);
         // The version shows in the framed box.
         EXPECT_TRUE(::IsWindowVisible(d.Get<fw::GroupBox>(L"GroupBoxPInfo").Handle()));
-        EXPECT_EQ(d.LabelVersion().Text(), L"4.1.1.1");
+        EXPECT_EQ(d.LabelVersion().Text(), ORVALIS_VERSION_WTEXT);
         SaveShot(d.Handle(), L"update-page");
 
         KeyWith(VK_CONTROL, VK_TAB);
