@@ -1,7 +1,8 @@
 #include "Main.h"
 
 #include "Addresses.h"
-#include "app/UtilFuncs.h"
+#include "core/Path.h"
+#include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 
 #include <vector>
@@ -251,10 +252,7 @@ void TFormMain::SetInfoText(const std::wstring& text) {
 
 void TFormMain::LaunchTool(const std::wstring& fileName) {
     // The directory of the running executable, with its closing separator.
-    std::wstring path = ModuleFileName();
-    const size_t cut = path.find_last_of(L"\\:");
-    path.resize(cut == std::wstring::npos ? 0 : cut + 1);
-    UtilFuncs::OpenWithShell(UtilFuncs::AddBackslash(path) + fileName);
+    UtilFuncs::OpenWithShell(UtilFuncs::AddBackslash(core::ExtractFileDir(ModuleFileName())) + fileName);
 }
 
 void TFormMain::DropMenu(fw::PopupMenu& menu, const fw::Control& button) {

@@ -3,7 +3,7 @@
 
 #include "Addresses.h"
 #include "Main.h"
-#include "app/UtilFuncs.h"
+#include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 #include "framework/GraphicRegistry.h"
 

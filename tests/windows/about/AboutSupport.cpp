@@ -2,7 +2,7 @@
 
 #include "TestSupport.h"
 
-#include "app/UtilFuncs.h"
+#include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 
 #include <gtest/gtest.h>

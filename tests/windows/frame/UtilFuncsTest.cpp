@@ -4,7 +4,7 @@
 #include "FrameSupport.h"
 #include "TestSupport.h"
 
-#include "app/UtilFuncs.h"
+#include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 #include "UtilFuncs.h"
 
+#include "Application.h"
+
 #include "core/Path.h"
-#include "framework/Application.h"
 
 #include <shellapi.h>
 
