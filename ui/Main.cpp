@@ -1,11 +1,14 @@
 #include "Main.h"
 
 #include "Addresses.h"
+#include "Common.h"
+#include "LauncherLayout.h"
 #include "core/Path.h"
 #include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 
-#include <vector>
+#include <iterator>
+#include <string_view>
 
 namespace ui {
 
@@ -14,70 +17,38 @@ namespace {
 using Handler = void (TFormMain::*)(fw::Control&);
 using MenuHandler = void (TFormMain::*)(fw::MenuItem&);
 
-// The launcher window's own description.
-constexpr wchar_t kWindowText[] = L"Orvalis"; // not drawn: the frame has no title bar
-constexpr int kClientWidth = 444;
-constexpr int kClientHeight = 217;
-constexpr wchar_t kWelcome[] = L"Welcome to Orvalis!";
-
-// The skin control, the window's first child, below every other control.
-struct SkinDescription {
-    const wchar_t* name;
-    int left, top, width, height;
-    const wchar_t* glyphResource;
-    fw::Color transparentColor;
-};
-constexpr SkinDescription kSkin{L"SkinFormMain", 0, 0, 444, 217, L"SKIN", fw::clFuchsia};
-
-// The info line: a shadow pair of labels that always hold the same text.
-struct LabelDescription {
-    const wchar_t* name;
-    int left, top;
-    fw::Color color;
-};
-constexpr LabelDescription kLabels[] = {
-    {L"LabelInfo2", 17, 161, fw::clWhite}, // the shadow, drawn first
-    {L"LabelInfo1", 16, 160, 0x2C2C2D},
-};
-constexpr int kLabelHeight = 13;
-
-// The picture buttons in creation order; where two overlap, the later lies on
-// top. Pictures are bitmap resources named <BUTTON>_<STATE>.
-struct ButtonDescription {
-    const wchar_t* name;
-    int left, top, width, height;
-    int tabOrder;
-    const wchar_t* picNormal;
-    const wchar_t* picMouseOn;
-    const wchar_t* picMouseDown;
+// Event handlers of the picture buttons, in the layout's creation order.
+struct ButtonHandlers {
+    const char* name;
     Handler onClick;
     Handler onMouseEnter;
     Handler onMouseExit;
 };
-constexpr ButtonDescription kButtons[] = {
-    {L"ButtonMin", 372, 7, 29, 19, 0, L"BUTTONMIN_NORMAL", L"BUTTONMIN_HOVER", nullptr,
-     &TFormMain::ButtonMinClick, nullptr, nullptr},
-    {L"ButtonClose2", 399, 7, 30, 19, 1, L"BUTTONCLOSE2_NORMAL", L"BUTTONCLOSE2_HOVER", nullptr,
-     &TFormMain::ButtonClose2Click, nullptr, nullptr},
-    {L"ButtonDataCDDVD", 20, 40, 99, 108, 2, L"BUTTONDATACDDVD_NORMAL", L"BUTTONDATACDDVD_HOVER",
-     L"BUTTONDATACDDVD_PRESSED", &TFormMain::ButtonDataCDDVDClick, &TFormMain::ButtonDataCDDVDMouseEnter,
+constexpr ButtonHandlers kButtonHandlers[] = {
+    {"ButtonMin", &TFormMain::ButtonMinClick, nullptr, nullptr},
+    {"ButtonClose2", &TFormMain::ButtonClose2Click, nullptr, nullptr},
+    {"ButtonDataCDDVD", &TFormMain::ButtonDataCDDVDClick, &TFormMain::ButtonDataCDDVDMouseEnter,
      &TFormMain::ButtonDataCDDVDMouseExit},
-    {L"ButtonVCDDVDVideo", 121, 40, 99, 108, 3, L"BUTTONVCDDVDVIDEO_NORMAL", L"BUTTONVCDDVDVIDEO_HOVER",
-     L"BUTTONVCDDVDVIDEO_PRESSED", &TFormMain::ButtonVCDDVDVideoClick,
-     &TFormMain::ButtonVCDDVDVideoMouseEnter, &TFormMain::ButtonVCDDVDVideoMouseExit},
-    {L"ButtonAudioCD", 225, 40, 99, 108, 4, L"BUTTONAUDIOCD_NORMAL", L"BUTTONAUDIOCD_HOVER",
-     L"BUTTONAUDIOCD_PRESSED", &TFormMain::ButtonAudioCDClick, &TFormMain::ButtonAudioCDMouseEnter,
+    {"ButtonVCDDVDVideo", &TFormMain::ButtonVCDDVDVideoClick, &TFormMain::ButtonVCDDVDVideoMouseEnter,
+     &TFormMain::ButtonVCDDVDVideoMouseExit},
+    {"ButtonAudioCD", &TFormMain::ButtonAudioCDClick, &TFormMain::ButtonAudioCDMouseEnter,
      &TFormMain::ButtonAudioCDMouseExit},
-    {L"ButtonMoreTools", 323, 40, 99, 108, 5, L"BUTTONMORETOOLS_NORMAL", L"BUTTONMORETOOLS_HOVER",
-     L"BUTTONMORETOOLS_PRESSED", &TFormMain::ButtonMoreToolsClick, &TFormMain::ButtonMoreToolsMouseEnter,
+    {"ButtonMoreTools", &TFormMain::ButtonMoreToolsClick, &TFormMain::ButtonMoreToolsMouseEnter,
      &TFormMain::ButtonMoreToolsMouseExit},
-    {L"ButtonHelp", 54, 182, 82, 33, 6, L"BUTTONHELP_NORMAL", L"BUTTONHELP_HOVER", L"BUTTONHELP_PRESSED",
-     &TFormMain::ButtonHelpClick, nullptr, nullptr},
-    {L"ButtonAbout", 136, 182, 79, 33, 7, L"BUTTONABOUT_NORMAL", L"BUTTONABOUT_HOVER", L"BUTTONABOUT_PRESSED",
-     &TFormMain::ButtonAboutClick, nullptr, nullptr},
-    {L"ButtonHome", 215, 182, 78, 33, 8, L"BUTTONHOME_NORMAL", L"BUTTONHOME_HOVER", L"BUTTONHOME_PRESSED",
-     &TFormMain::ButtonHomeClick, nullptr, nullptr},
+    {"ButtonHelp", &TFormMain::ButtonHelpClick, nullptr, nullptr},
+    {"ButtonAbout", &TFormMain::ButtonAboutClick, nullptr, nullptr},
+    {"ButtonHome", &TFormMain::ButtonHomeClick, nullptr, nullptr},
 };
+
+constexpr bool HandlersFollowTheLayout() {
+    if (std::size(kButtonHandlers) != std::size(layout::kButtons))
+        return false;
+    for (size_t i = 0; i < std::size(kButtonHandlers); ++i)
+        if (std::string_view(kButtonHandlers[i].name) != layout::kButtons[i].name)
+            return false;
+    return true;
+}
+static_assert(HandlersFollowTheLayout(), "one handler row per layout button, in the same order");
 
 // Drop-down menus: plain text entries, accelerators given when a menu opens.
 struct MenuEntryDescription {
@@ -107,17 +78,10 @@ constexpr wchar_t kToolDiscEraser[] = L"Ulbrin.exe";
 constexpr wchar_t kToolDeviceInfo[] = L"Fostrel.exe";
 
 // What the info line says while the mouse is on a large button.
-constexpr wchar_t kHoverDataCDDVD[] =
-    L"Create a data CD/DVD/Blu-ray Disc which can be used to save all types of files/folders";
-constexpr wchar_t kHoverVCDDVDVideo[] =
-    L"Create a high quality VCD/SVCD/DVD-Video from your video/DVD-Video file structures";
-constexpr wchar_t kHoverAudioCD[] = L"Create a standard Audio CD which will play on all audio CD players.";
-constexpr wchar_t kHoverMoreTools[] = L"Disc Eraser, Device Info, ISO Builder, ISO Burner, ISO Grabber...";
-
-fw::Font LauncherFont() {
-    fw::Font font; // Tahoma, character height 11 pixels (8 points), regular, ANSI
-    return font;
-}
+constexpr const char* kHoverDataCDDVD = layout::Button("ButtonDataCDDVD").hoverText;
+constexpr const char* kHoverVCDDVDVideo = layout::Button("ButtonVCDDVDVideo").hoverText;
+constexpr const char* kHoverAudioCD = layout::Button("ButtonAudioCD").hoverText;
+constexpr const char* kHoverMoreTools = layout::Button("ButtonMoreTools").hoverText;
 
 // The full path of the running executable, however long.
 std::wstring ModuleFileName() {
@@ -140,16 +104,12 @@ void InitializeMainModule() {
 
 TFormMain::TFormMain() : fw::Form(nullptr) {
     SetName(L"FormMain");
-    SetText(kWindowText);
-    SetFont(LauncherFont());
+    SetText(Wide(layout::kWindowText));
+    SetFont(TahomaFont());
     SetColor(fw::clBtnFace);
-    SetClientWidth(kClientWidth);
-    SetClientHeight(kClientHeight);
-    HINSTANCE inst = ::GetModuleHandleW(nullptr);
-    SetIcon(static_cast<HICON>(::LoadImageW(inst, L"MAINICON", IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
-                                            ::GetSystemMetrics(SM_CYICON), LR_SHARED)),
-            static_cast<HICON>(::LoadImageW(inst, L"MAINICON", IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+    SetClientWidth(layout::kClientWidth);
+    SetClientHeight(layout::kClientHeight);
+    SetApplicationIcon(*this);
     BuildFrame();
     BuildControls();
     BuildMenus();
@@ -162,50 +122,53 @@ void TFormMain::BuildFrame() {
     // Stored-property order: bounds, then the picture data read in place (no
     // assignment), then TransparentColor, whose assignment applies the skin
     // once with the whole picture.
+    constexpr const layout::SkinLayout& d = layout::kSkin;
     auto& skin = Create<controls::TSkinForm>();
-    skin.SetName(kSkin.name);
-    skin.SetBounds(kSkin.left, kSkin.top, kSkin.width, kSkin.height);
-    skin.Glyph().LoadFromResource(::GetModuleHandleW(nullptr), kSkin.glyphResource);
-    skin.SetTransparentColor(kSkin.transparentColor);
+    skin.SetName(Wide(d.name));
+    skin.SetBounds(d.bounds.left, d.bounds.top, d.bounds.width, d.bounds.height);
+    skin.Glyph().LoadFromResource(::GetModuleHandleW(nullptr), Wide(d.resource).c_str());
+    skin.SetTransparentColor(d.transparentColor);
     SkinFormMain_ = &skin;
 }
 
 void TFormMain::BuildControls() {
     fw::Label* labels[2] = {};
     int i = 0;
-    for (const LabelDescription& d : kLabels) {
+    for (const layout::LabelLayout& d : layout::kInfoLabels) {
         auto& label = Create<fw::Label>();
-        label.SetName(d.name);
+        label.SetName(Wide(d.name));
         label.SetTransparent(true);
         label.SetAutoSize(true);
         label.SetWordWrap(false);
-        fw::Font font = LauncherFont();
+        fw::Font font = TahomaFont();
         font.color = d.color;
         label.SetFont(font);
-        label.SetBounds(d.left, d.top, label.Width(), kLabelHeight);
-        label.SetText(kWelcome);
+        label.SetBounds(d.left, d.top, label.Width(), layout::kInfoLabelHeight);
+        label.SetText(Wide(layout::kWelcome));
         labels[i++] = &label;
     }
     labelInfo2_ = labels[0];
     labelInfo1_ = labels[1];
 
     HINSTANCE inst = ::GetModuleHandleW(nullptr);
-    auto loadPicture = [inst](fw::Picture& picture, const wchar_t* resource) {
-        if (!resource)
+    auto loadPicture = [inst](fw::Picture& picture, const layout::ButtonLayout& d, layout::PictureState s) {
+        if (!d.HasPicture(s))
             return;
         fw::Bitmap bmp;
-        if (bmp.LoadFromResource(inst, resource))
+        if (bmp.LoadFromResource(inst, Wide(d.PictureResource(s)).c_str()))
             picture.SetBitmap(std::move(bmp)); // filled in place, as a stored description does
     };
-    for (const ButtonDescription& d : kButtons) {
+    for (size_t i = 0; i < std::size(layout::kButtons); ++i) {
+        const layout::ButtonLayout& d = layout::kButtons[i];
+        const ButtonHandlers& handlers = kButtonHandlers[i];
         auto& b = Create<controls::TSkinImageButton>();
-        b.SetName(d.name);
-        b.SetBounds(d.left, d.top, d.width, d.height);
+        b.SetName(Wide(d.name));
+        b.SetBounds(d.bounds.left, d.bounds.top, d.bounds.width, d.bounds.height);
         b.SetTabOrder(d.tabOrder);
         b.SetCursor(fw::crHandPoint);
-        loadPicture(b.PicNormal(), d.picNormal);
-        loadPicture(b.PicMouseOn(), d.picMouseOn);
-        loadPicture(b.PicMouseDown(), d.picMouseDown);
+        loadPicture(b.PicNormal(), d, layout::PictureState::Normal);
+        loadPicture(b.PicMouseOn(), d, layout::PictureState::Hover);
+        loadPicture(b.PicMouseDown(), d, layout::PictureState::Pressed);
         b.SetAutoSize(true);
         b.SetStretch(false);
         b.SetTransparent(false);
@@ -219,9 +182,9 @@ void TFormMain::BuildControls() {
                 return {};
             return [this, h](fw::Control& sender) { (this->*h)(sender); };
         };
-        b.OnClick = bind(d.onClick);
-        b.OnMouseEnter = bind(d.onMouseEnter);
-        b.OnMouseExit = bind(d.onMouseExit);
+        b.OnClick = bind(handlers.onClick);
+        b.OnMouseEnter = bind(handlers.onMouseEnter);
+        b.OnMouseExit = bind(handlers.onMouseExit);
     }
 }
 
@@ -285,28 +248,28 @@ void TFormMain::ButtonHomeClick(fw::Control&) {
     UtilFuncs::OpenWithShell(WebSiteAddress);
 }
 void TFormMain::ButtonDataCDDVDMouseEnter(fw::Control&) {
-    SetInfoText(kHoverDataCDDVD);
+    SetInfoText(Wide(kHoverDataCDDVD));
 }
 void TFormMain::ButtonVCDDVDVideoMouseEnter(fw::Control&) {
-    SetInfoText(kHoverVCDDVDVideo);
+    SetInfoText(Wide(kHoverVCDDVDVideo));
 }
 void TFormMain::ButtonAudioCDMouseEnter(fw::Control&) {
-    SetInfoText(kHoverAudioCD);
+    SetInfoText(Wide(kHoverAudioCD));
 }
 void TFormMain::ButtonMoreToolsMouseEnter(fw::Control&) {
-    SetInfoText(kHoverMoreTools);
+    SetInfoText(Wide(kHoverMoreTools));
 }
 void TFormMain::ButtonDataCDDVDMouseExit(fw::Control&) {
-    SetInfoText(kWelcome);
+    SetInfoText(Wide(layout::kWelcome));
 }
 void TFormMain::ButtonVCDDVDVideoMouseExit(fw::Control&) {
-    SetInfoText(kWelcome);
+    SetInfoText(Wide(layout::kWelcome));
 }
 void TFormMain::ButtonAudioCDMouseExit(fw::Control&) {
-    SetInfoText(kWelcome);
+    SetInfoText(Wide(layout::kWelcome));
 }
 void TFormMain::ButtonMoreToolsMouseExit(fw::Control&) {
-    SetInfoText(kWelcome);
+    SetInfoText(Wide(layout::kWelcome));
 }
 void TFormMain::Menu1Click(fw::MenuItem&) {
     LaunchTool(kToolAudioCDBurner);

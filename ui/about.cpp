@@ -2,6 +2,7 @@
 #include "about.h"
 
 #include "Addresses.h"
+#include "Common.h"
 #include "Main.h"
 #include "framework/UtilFuncs.h"
 #include "framework/Application.h"
@@ -103,11 +104,6 @@ constexpr ControlDescription kControls[] = {
 };
 // clang-format on
 
-fw::Font DialogFont() {
-    fw::Font font; // Tahoma, character height 11 pixels (8 points), regular, ANSI
-    return font;
-}
-
 fw::Label& AsLabel(fw::Control& sender) {
     auto* label = dynamic_cast<fw::Label*>(&sender);
     if (!label)
@@ -169,18 +165,14 @@ std::span<const std::uint8_t> AboutPictureData() {
 
 TFormAbout::TFormAbout(fw::Control* owner) : fw::Form(owner) {
     SetName(kWindow.name);
-    SetFont(DialogFont());
+    SetFont(TahomaFont());
     SetColor(kWindow.color);
     SetBorderStyle(kWindow.border);
     SetBorderIcons(kWindow.icons);
     SetClientWidth(kWindow.clientWidth);
     SetClientHeight(kWindow.clientHeight);
     // The system menu's icon at the left of the title is the application's.
-    HINSTANCE inst = ::GetModuleHandleW(nullptr);
-    SetIcon(static_cast<HICON>(::LoadImageW(inst, L"MAINICON", IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
-                                            ::GetSystemMetrics(SM_CYICON), LR_SHARED)),
-            static_cast<HICON>(::LoadImageW(inst, L"MAINICON", IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-                                            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+    SetApplicationIcon(*this);
     BuildControls();
     OnCreate = [this](fw::Control& sender) { FormCreate(sender); };
     OnCreate(*this);
