@@ -1,42 +1,32 @@
 #include "ArtworkFiles.h"
 
+#include "ui/LauncherLayout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
+namespace ui::layout {
+// Test names and failure messages show the button by its name.
+void PrintTo(const ButtonLayout& b, std::ostream* os) {
+    *os << b.name;
+}
+} // namespace ui::layout
+
 namespace artwork {
 namespace {
 
-enum class Kind { Title, Large, Bottom };
+using ui::layout::ButtonKind;
+using ui::layout::ButtonLayout;
+using ui::layout::PictureState;
 
-struct Button {
-    const char* name;
-    int left, top, width, height;
-    Kind kind;
-};
-
-const Button kButtons[] = {
-    {"ButtonMin", 372, 7, 29, 19, Kind::Title},        {"ButtonClose2", 399, 7, 30, 19, Kind::Title},
-    {"ButtonDataCDDVD", 20, 40, 99, 108, Kind::Large}, {"ButtonVCDDVDVideo", 121, 40, 99, 108, Kind::Large},
-    {"ButtonAudioCD", 225, 40, 99, 108, Kind::Large},  {"ButtonMoreTools", 323, 40, 99, 108, Kind::Large},
-    {"ButtonHelp", 54, 182, 82, 33, Kind::Bottom},     {"ButtonAbout", 136, 182, 79, 33, Kind::Bottom},
-    {"ButtonHome", 215, 182, 78, 33, Kind::Bottom},
-};
-
-void PrintTo(const Button& b, std::ostream* os) {
-    *os << b.name;
+std::string StateName(PictureState s) {
+    return ui::layout::FileSuffix(s);
 }
 
-std::vector<std::string> StatesOf(const Button& b) {
-    if (b.kind == Kind::Title) {
-        return {"normal", "hover"};
-    }
-    return {"normal", "hover", "pressed"};
-}
-
-std::filesystem::path PictureFile(const Button& b, const std::string& state) {
-    return ResourcesDir() / "buttons" / (std::string(b.name) + "." + state + ".bmp");
+std::filesystem::path PictureFile(const ButtonLayout& b, PictureState state) {
+    return ResourcesDir() / b.PictureFile(state);
 }
 
 ArtworkFile Load(const std::filesystem::path& file) {
@@ -49,37 +39,36 @@ ArtworkFile Load(const std::filesystem::path& file) {
     return *art;
 }
 
-class ButtonPictures : public ::testing::TestWithParam<Button> {
-protected:
-    static void SetUpTestSuite() { skin_ = new ArtworkFile(Load(ResourcesDir() / "skin.bmp")); }
-    static void TearDownTestSuite() {
-        delete skin_;
-        skin_ = nullptr;
-    }
-    static ArtworkFile* skin_;
-};
+// Read once for all buttons: every picture that stands on the skin is checked against it.
+const ArtworkFile& Skin() {
+    static const ArtworkFile skin = Load(ResourcesDir() / ui::layout::kSkin.file);
+    return skin;
+}
 
-ArtworkFile* ButtonPictures::skin_ = nullptr;
+class ButtonPictures : public ::testing::TestWithParam<ButtonLayout> {};
 
-TEST_P(ButtonPictures, EveryStateIsAnOpaque24BitPictureOfTheButtonSize) {
-    const Button& b = GetParam();
-    for (const std::string& state : StatesOf(b)) {
+// The launcher sizes each button to its pictures: a picture of another size would move the
+// button's edge off the place the layout gives it.
+TEST_P(ButtonPictures, EveryStateIsAnOpaque24BitPictureThatFitsTheButtonsPlace) {
+    const ButtonLayout& b = GetParam();
+    for (PictureState state : ui::layout::kPictureStates) {
+        if (!b.HasPicture(state)) {
+            // Held down, the title buttons show their normal picture: a pressed file would never be used.
+            EXPECT_FALSE(std::filesystem::exists(PictureFile(b, state))) << StateName(state);
+            continue;
+        }
         const ArtworkFile art = Load(PictureFile(b, state));
-        EXPECT_EQ(art.Width(), b.width) << state;
-        EXPECT_EQ(art.Height(), b.height) << state;
-        EXPECT_EQ(art.headerBitCount, 24) << state;
-        EXPECT_EQ(art.headerCompression, 0u) << state;
-    }
-    if (b.kind == Kind::Title) {
-        // Held down, the title buttons show their normal picture: a pressed file would never be used.
-        EXPECT_FALSE(std::filesystem::exists(PictureFile(b, "pressed")));
+        EXPECT_EQ(art.Width(), b.bounds.width) << StateName(state);
+        EXPECT_EQ(art.Height(), b.bounds.height) << StateName(state);
+        EXPECT_EQ(art.headerBitCount, 24) << StateName(state);
+        EXPECT_EQ(art.headerCompression, 0u) << StateName(state);
     }
 }
 
 TEST_P(ButtonPictures, HoverDiffersFromNormal) {
-    const Button& b = GetParam();
-    const ArtworkFile normal = Load(PictureFile(b, "normal"));
-    const ArtworkFile hover = Load(PictureFile(b, "hover"));
+    const ButtonLayout& b = GetParam();
+    const ArtworkFile normal = Load(PictureFile(b, PictureState::Normal));
+    const ArtworkFile hover = Load(PictureFile(b, PictureState::Hover));
     ASSERT_EQ(normal.bitmap.pixels.size(), hover.bitmap.pixels.size());
     EXPECT_NE(normal.bitmap.pixels, hover.bitmap.pixels);
 }
@@ -90,50 +79,65 @@ TEST_P(ButtonPictures, HoverDiffersFromNormal) {
 class SkinBackedPictures : public ButtonPictures {};
 
 TEST_P(SkinBackedPictures, SkinContinuesThroughTheBorder) {
-    const Button& b = GetParam();
-    ASSERT_EQ(skin_->Width(), 444);
-    const bool leftOpen = b.kind == Kind::Bottom && std::string(b.name) != "ButtonHelp";
-    const bool rightOpen = b.kind == Kind::Bottom;
-    std::vector<std::string> states{"normal", "hover"};
-    if (b.kind == Kind::Bottom) {
-        states.push_back("pressed"); // the large pressed picture is moved; checked below
+    const ButtonLayout& b = GetParam();
+    const ui::layout::Bounds& r = b.bounds;
+    ASSERT_EQ(Skin().Width(), ui::layout::kSkin.bounds.width);
+    const bool leftOpen = b.kind == ButtonKind::Bottom && std::string(b.name) != "ButtonHelp";
+    const bool rightOpen = b.kind == ButtonKind::Bottom;
+    std::vector<PictureState> states{PictureState::Normal, PictureState::Hover};
+    if (b.kind == ButtonKind::Bottom) {
+        states.push_back(PictureState::Pressed); // the large pressed picture is moved; checked below
     }
-    for (const std::string& state : states) {
+    for (PictureState state : states) {
         const ArtworkFile art = Load(PictureFile(b, state));
-        ASSERT_EQ(art.Width(), b.width);
+        ASSERT_EQ(art.Width(), r.width);
         int mismatches = 0;
-        for (int y = 0; y < b.height; ++y) {
-            for (int x = 0; x < b.width; ++x) {
-                const bool topOrBottom = y < 2 || y >= b.height - 2;
+        for (int y = 0; y < r.height; ++y) {
+            for (int x = 0; x < r.width; ++x) {
+                const bool topOrBottom = y < 2 || y >= r.height - 2;
                 const bool left = x < 2 && !leftOpen;
-                const bool right = x >= b.width - 2 && !rightOpen;
+                const bool right = x >= r.width - 2 && !rightOpen;
                 if (!topOrBottom && !left && !right) {
                     continue;
                 }
-                const Rgb skin = skin_->At(b.left + x, b.top + y);
+                const Rgb skin = Skin().At(r.left + x, r.top + y);
                 if (Distance(art.At(x, y), skin) > 1 && ++mismatches <= 3) {
-                    ADD_FAILURE() << b.name << "." << state << " differs from the skin at " << x << "," << y;
+                    ADD_FAILURE() << b.name << "." << StateName(state) << " differs from the skin at " << x
+                                  << "," << y;
                 }
             }
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Launcher, ButtonPictures, ::testing::ValuesIn(kButtons),
-                         [](const auto& info) { return std::string(info.param.name); });
+std::string NameOf(const ::testing::TestParamInfo<ButtonLayout>& info) {
+    return info.param.name;
+}
+
+std::vector<ButtonLayout> ButtonsOf(std::initializer_list<ButtonKind> kinds) {
+    std::vector<ButtonLayout> found;
+    for (const ButtonLayout& b : ui::layout::kButtons) {
+        if (std::find(kinds.begin(), kinds.end(), b.kind) != kinds.end()) {
+            found.push_back(b);
+        }
+    }
+    return found;
+}
+
+INSTANTIATE_TEST_SUITE_P(Launcher, ButtonPictures, ::testing::ValuesIn(ui::layout::kButtons), NameOf);
 
 // The title buttons bring their own background; all others stand on the skin.
-INSTANTIATE_TEST_SUITE_P(Launcher, SkinBackedPictures, ::testing::ValuesIn(kButtons + 2, std::end(kButtons)),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Launcher, SkinBackedPictures,
+                         ::testing::ValuesIn(ButtonsOf({ButtonKind::Large, ButtonKind::Bottom})), NameOf);
 
 class LargeButtonPictures : public ButtonPictures {};
 
 // The pressed picture is the hover picture moved one pixel left and one down; its last nine rows
 // stay. The vacated top row and right column repeat the nearest hover pixel.
 TEST_P(LargeButtonPictures, PressedIsHoverMovedLeftAndDown) {
-    const Button& b = GetParam();
-    const ArtworkFile hover = Load(PictureFile(b, "hover"));
-    const ArtworkFile pressed = Load(PictureFile(b, "pressed"));
+    const ButtonLayout& b = GetParam();
+    const ArtworkFile hover = Load(PictureFile(b, PictureState::Hover));
+    const ArtworkFile pressed = Load(PictureFile(b, PictureState::Pressed));
     ASSERT_EQ(hover.Width(), 99);
     ASSERT_EQ(pressed.Width(), 99);
     ASSERT_EQ(pressed.Height(), 108);
@@ -151,14 +155,14 @@ TEST_P(LargeButtonPictures, PressedIsHoverMovedLeftAndDown) {
 
 // The rows that the pressed picture keeps in place hold only skin, so no content is cut in two.
 TEST_P(LargeButtonPictures, FixedRowsHoldOnlySkin) {
-    const Button& b = GetParam();
-    for (const char* state : {"normal", "hover", "pressed"}) {
+    const ButtonLayout& b = GetParam();
+    for (PictureState state : ui::layout::kPictureStates) {
         const ArtworkFile art = Load(PictureFile(b, state));
         ASSERT_EQ(art.Height(), 108);
         for (int y = 99; y < 108; ++y) {
             for (int x = 0; x < 99; ++x) {
-                ASSERT_LE(Distance(art.At(x, y), skin_->At(b.left + x, b.top + y)), 1)
-                    << b.name << "." << state << " at " << x << "," << y;
+                ASSERT_LE(Distance(art.At(x, y), Skin().At(b.bounds.left + x, b.bounds.top + y)), 1)
+                    << b.name << "." << StateName(state) << " at " << x << "," << y;
             }
         }
     }
@@ -166,8 +170,8 @@ TEST_P(LargeButtonPictures, FixedRowsHoldOnlySkin) {
 
 // A white caption on the panel, below the disc.
 TEST_P(LargeButtonPictures, CaptionIsWhiteBelowTheDisc) {
-    const Button& b = GetParam();
-    const ArtworkFile art = Load(PictureFile(b, "normal"));
+    const ButtonLayout& b = GetParam();
+    const ArtworkFile art = Load(PictureFile(b, PictureState::Normal));
     ASSERT_EQ(art.Height(), 108);
     int white = 0;
     for (int y = 0; y < 108; ++y) {
@@ -181,9 +185,8 @@ TEST_P(LargeButtonPictures, CaptionIsWhiteBelowTheDisc) {
     EXPECT_GT(white, 40) << b.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Launcher, LargeButtonPictures,
-                         ::testing::Values(kButtons[2], kButtons[3], kButtons[4], kButtons[5]),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Launcher, LargeButtonPictures, ::testing::ValuesIn(ButtonsOf({ButtonKind::Large})),
+                         NameOf);
 
 class BottomButtonPictures : public ButtonPictures {};
 
@@ -198,10 +201,10 @@ bool HasColorInRow(const ArtworkFile& art, int y, Rgb color) {
 
 // Hover and pressed are told apart by the bar's upper rim; the divider closes every segment.
 TEST_P(BottomButtonPictures, RimAndDividerFollowTheState) {
-    const Button& b = GetParam();
-    const ArtworkFile normal = Load(PictureFile(b, "normal"));
-    const ArtworkFile hover = Load(PictureFile(b, "hover"));
-    const ArtworkFile pressed = Load(PictureFile(b, "pressed"));
+    const ButtonLayout& b = GetParam();
+    const ArtworkFile normal = Load(PictureFile(b, PictureState::Normal));
+    const ArtworkFile hover = Load(PictureFile(b, PictureState::Hover));
+    const ArtworkFile pressed = Load(PictureFile(b, PictureState::Pressed));
     ASSERT_EQ(normal.Height(), 33);
     auto anyRow = [](const ArtworkFile& art, Rgb color) {
         for (int y = 2; y < 10; ++y) {
@@ -215,15 +218,15 @@ TEST_P(BottomButtonPictures, RimAndDividerFollowTheState) {
     EXPECT_FALSE(anyRow(normal, Rgb{244, 194, 199}));
     EXPECT_TRUE(anyRow(pressed, Rgb{101, 88, 91}));
     EXPECT_FALSE(anyRow(normal, Rgb{101, 88, 91}));
-    EXPECT_EQ(normal.At(b.width - 1, b.height / 2), (Rgb{48, 48, 48}));
+    const int w = b.bounds.width, h = b.bounds.height;
+    EXPECT_EQ(normal.At(w - 1, h / 2), (Rgb{48, 48, 48}));
     // Hover lightens the face.
-    const Rgb n = normal.At(b.width / 2, b.height - 6), h = hover.At(b.width / 2, b.height - 6);
-    EXPECT_GE(h.g - n.g, 10);
+    const Rgb n = normal.At(w / 2, h - 6), lit = hover.At(w / 2, h - 6);
+    EXPECT_GE(lit.g - n.g, 10);
 }
 
-INSTANTIATE_TEST_SUITE_P(Launcher, BottomButtonPictures,
-                         ::testing::Values(kButtons[6], kButtons[7], kButtons[8]),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Launcher, BottomButtonPictures, ::testing::ValuesIn(ButtonsOf({ButtonKind::Bottom})),
+                         NameOf);
 
 } // namespace
 } // namespace artwork

@@ -148,43 +148,4 @@ void WriteIco(const std::filesystem::path& file, const std::vector<Raster>& imag
     Save(file, out);
 }
 
-Raster ReadBmp(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    auto u = [&](size_t at, int n) {
-        if (at + static_cast<size_t>(n) > data.size()) {
-            throw std::runtime_error("truncated bitmap " + file.string());
-        }
-        uint32_t v = 0;
-        for (int i = n - 1; i >= 0; --i) {
-            v = (v << 8) | static_cast<unsigned char>(data[at + static_cast<size_t>(i)]);
-        }
-        return v;
-    };
-    if (data.size() < 54 || data[0] != 'B' || data[1] != 'M') {
-        throw std::runtime_error("not a bitmap " + file.string());
-    }
-    const uint32_t offset = u(10, 4);
-    const int width = static_cast<int32_t>(u(18, 4));
-    const int rawHeight = static_cast<int32_t>(u(22, 4));
-    const int bitCount = static_cast<int>(u(28, 2));
-    if ((bitCount != 24 && bitCount != 32) || u(30, 4) != 0 || width <= 0 || rawHeight == 0) {
-        throw std::runtime_error("unsupported bitmap " + file.string());
-    }
-    const bool bottomUp = rawHeight > 0;
-    const int height = bottomUp ? rawHeight : -rawHeight;
-    const size_t rowBytes = (static_cast<size_t>(width) * static_cast<size_t>(bitCount) / 8 + 3) / 4 * 4;
-    Raster image(width, height);
-    for (int y = 0; y < height; ++y) {
-        const size_t row = offset + rowBytes * static_cast<size_t>(bottomUp ? height - 1 - y : y);
-        for (int x = 0; x < width; ++x) {
-            const size_t at = row + static_cast<size_t>(x) * static_cast<size_t>(bitCount / 8);
-            const float alpha = bitCount == 32 ? static_cast<float>(u(at + 3, 1)) / 255.0f : 1.0f;
-            image.At(x, y) = Rgb(static_cast<float>(u(at + 2, 1)), static_cast<float>(u(at + 1, 1)),
-                                 static_cast<float>(u(at, 1)), alpha);
-        }
-    }
-    return image;
-}
-
 } // namespace artgen

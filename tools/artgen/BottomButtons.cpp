@@ -12,10 +12,10 @@ constexpr int kBarTop = 3;     // first bar row inside the pictures
 constexpr int kBarBottom = 30; // row after the bar
 constexpr float kEndRadius = 13.5f;
 
-Raster PaintSegment(const Raster& skin, const ButtonBounds& button, const char* word, bool roundedLeft,
+Raster PaintSegment(const Raster& skin, const ButtonLayout& button, const char* word, bool roundedLeft,
                     BarState state) {
     Raster picture = SkinBehind(skin, button);
-    const float w = static_cast<float>(button.width);
+    const float w = static_cast<float>(button.bounds.width);
     const float t = kBarTop, b = kBarBottom;
     // The rounded end keeps two columns of band beside it; straight segments run on past their left edge.
     const float left = roundedLeft ? 2.0f : -kEndRadius;
@@ -63,7 +63,7 @@ Raster PaintSegment(const Raster& skin, const ButtonBounds& button, const char* 
 }
 
 struct Segment {
-    const ButtonBounds& button;
+    const ButtonLayout& button;
     const char* word;
     bool roundedLeft;
 };
@@ -74,11 +74,11 @@ void DrawBottomButtons(const Paths& paths, const Raster& skin) {
     const Segment segments[] = {
         {kButtonHelp, "Help", true}, {kButtonAbout, "About", false}, {kButtonHome, "Home", false}};
     for (const Segment& s : segments) {
-        SaveButtonPicture(paths, s.button, "normal",
+        SaveButtonPicture(paths, s.button, PictureState::Normal,
                           PaintSegment(skin, s.button, s.word, s.roundedLeft, BarState::Normal));
-        SaveButtonPicture(paths, s.button, "hover",
+        SaveButtonPicture(paths, s.button, PictureState::Hover,
                           PaintSegment(skin, s.button, s.word, s.roundedLeft, BarState::Hover));
-        SaveButtonPicture(paths, s.button, "pressed",
+        SaveButtonPicture(paths, s.button, PictureState::Pressed,
                           PaintSegment(skin, s.button, s.word, s.roundedLeft, BarState::Pressed));
     }
 }

@@ -5,20 +5,21 @@
 
 namespace artgen {
 
-Raster SkinBehind(const Raster& skin, const ButtonBounds& button) {
-    return skin.Crop(button.left, button.top, button.width, button.height);
+Raster SkinBehind(const Raster& skin, const ButtonLayout& button) {
+    const ui::layout::Bounds& b = button.bounds;
+    return skin.Crop(b.left, b.top, b.width, b.height);
 }
 
-void SaveButtonPicture(const Paths& paths, const ButtonBounds& button, const std::string& state,
+void SaveButtonPicture(const Paths& paths, const ButtonLayout& button, PictureState state,
                        const Raster& picture) {
-    WriteBmp24(paths.resources / "buttons" / (std::string(button.name) + "." + state + ".bmp"), picture);
+    WriteBmp24(paths.resources / button.PictureFile(state), picture);
 }
 
 Raster PressedFromHover(const Raster& hover) {
     const int w = hover.Width();
     const int h = hover.Height();
     Raster pressed = hover;
-    for (int y = 0; y < h - kLargeFixedRows; ++y) {
+    for (int y = 0; y < h - ui::layout::kPressedFixedRows; ++y) {
         for (int x = 0; x < w; ++x) {
             pressed.At(x, y) = hover.At(std::min(x + 1, w - 1), std::max(y - 1, 0));
         }

@@ -94,14 +94,6 @@ int Font::Measure(const std::string& text) const {
     return impl_->Walk(text, [](FT_GlyphSlot, int) {});
 }
 
-int Font::Ascent() const {
-    return static_cast<int>(impl_->face->size->metrics.ascender >> 6);
-}
-
-int Font::Descent() const {
-    return static_cast<int>(-(impl_->face->size->metrics.descender >> 6));
-}
-
 Box Font::InkBounds(const std::string& text) const {
     Box box{1e9f, 1e9f, -1e9f, -1e9f};
     impl_->Walk(text, [&](FT_GlyphSlot g, int pen) {

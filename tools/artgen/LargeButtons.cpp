@@ -11,7 +11,7 @@ constexpr DiscPlace kDisc{{49.5f, 46.5f}, 35.0f}; // x 14..84, y 11..81
 constexpr int kCaptionBaseline = 95;              // caption ink on y 86..96
 
 struct LargeButton {
-    const ButtonBounds& button;
+    const ButtonLayout& button;
     const char* caption;
     std::function<void(Raster&)> icon;
 };
@@ -66,9 +66,9 @@ void DrawLargeButtons(const Paths& paths, const Raster& skin) {
     };
     for (const LargeButton& large : buttons) {
         const Raster hover = PaintLarge(skin, large, true);
-        SaveButtonPicture(paths, large.button, "normal", PaintLarge(skin, large, false));
-        SaveButtonPicture(paths, large.button, "hover", hover);
-        SaveButtonPicture(paths, large.button, "pressed", PressedFromHover(hover));
+        SaveButtonPicture(paths, large.button, PictureState::Normal, PaintLarge(skin, large, false));
+        SaveButtonPicture(paths, large.button, PictureState::Hover, hover);
+        SaveButtonPicture(paths, large.button, PictureState::Pressed, PressedFromHover(hover));
     }
 }
 

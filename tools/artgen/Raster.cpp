@@ -128,16 +128,6 @@ Raster Raster::Blurred(float sigma) const {
     return result;
 }
 
-Raster Raster::Masked(const Raster& mask) const {
-    Raster out = *this;
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            out.At(x, y).a *= mask.Contains(x, y) ? mask.At(x, y).a : 0.0f;
-        }
-    }
-    return out;
-}
-
 unsigned char ToByte(float channel) {
     return static_cast<unsigned char>(std::clamp(std::lround(channel), 0L, 255L));
 }

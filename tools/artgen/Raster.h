@@ -69,7 +69,6 @@ Shape Polyline(std::vector<Point> points, float width);
 // Strokes: the band of the given width centred on the outline.
 Shape StrokeCircle(float cx, float cy, float r, float width);
 Shape StrokeEllipse(float cx, float cy, float rx, float ry, float width);
-Shape StrokeRoundRect(float x0, float y0, float x1, float y1, float r, float width);
 
 // Catmull-Rom curve through the control points, `steps` segments between two of them.
 std::vector<Point> Spline(const std::vector<Point>& controls, bool closed, int steps = 8);
@@ -104,8 +103,6 @@ public:
     Raster Crop(int x, int y, int width, int height) const;
     // Separable Gaussian blur of all four channels (premultiplied internally).
     Raster Blurred(float sigma) const;
-    // A raster of the same size with every pixel's alpha multiplied by `mask`'s alpha.
-    Raster Masked(const Raster& mask) const;
 
 private:
     int width_ = 0;
@@ -128,8 +125,6 @@ public:
     void SetEmbolden(float pixels);
     // Advance width of the text in pixels (kerning and tracking included).
     int Measure(const std::string& text) const;
-    int Ascent() const;  // pixels above the baseline
-    int Descent() const; // pixels below the baseline, positive
     // Ink box of the text drawn at origin (0, baseline 0).
     Box InkBounds(const std::string& text) const;
     // Draws the text with its pen starting at x and the baseline at y.
@@ -155,8 +150,6 @@ void WriteBmp24(const std::filesystem::path& file, const Raster& image);
 void WriteBmp32(const std::filesystem::path& file, const Raster& image);
 // Icon file with one 32-bit BMP-style entry per image (XOR rows BGRA bottom-up plus AND mask).
 void WriteIco(const std::filesystem::path& file, const std::vector<Raster>& images);
-// Reads a 24- or 32-bit uncompressed BMP (used for previews and comparisons).
-Raster ReadBmp(const std::filesystem::path& file);
 
 // 8-bit channel value as written to files: rounded and clamped.
 unsigned char ToByte(float channel);

@@ -139,13 +139,6 @@ Shape StrokeEllipse(float cx, float cy, float rx, float ry, float width) {
     return Subtract(Ellipse(cx, cy, rx + half, ry + half), Ellipse(cx, cy, rx - half, ry - half));
 }
 
-Shape StrokeRoundRect(float x0, float y0, float x1, float y1, float r, float width) {
-    const float half = width / 2;
-    return Shape{
-        [=](float x, float y) { return std::fabs(RoundRectDistance(x, y, x0, y0, x1, y1, r)) <= half; },
-        Box{x0 - half, y0 - half, x1 + half, y1 + half}};
-}
-
 std::vector<Point> Spline(const std::vector<Point>& controls, bool closed, int steps) {
     const int n = static_cast<int>(controls.size());
     auto at = [&](int i) {

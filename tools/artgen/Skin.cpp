@@ -253,7 +253,7 @@ void DrawSkin(const Paths& paths) {
             }
         }
     }
-    WriteBmp24(paths.resources / "skin.bmp", skin);
+    WriteBmp24(paths.resources / ui::layout::kSkin.file, skin);
 }
 
 } // namespace artgen

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "Raster.h"
+#include "ui/LauncherLayout.h"
 
 namespace artgen {
 
-inline constexpr int kSkinWidth = 444;
-inline constexpr int kSkinHeight = 217;
-inline constexpr int kFaceRight = 442; // last face column; column 443 is all transparent key
+inline constexpr int kSkinWidth = ui::layout::kSkin.bounds.width;
+inline constexpr int kSkinHeight = ui::layout::kSkin.bounds.height;
+inline constexpr int kFaceRight = kSkinWidth - 2; // last face column; column 443 is all transparent key
 
 // True for the pixels that carry the transparent key colour: the last column and the
 // four one-pixel corner steps of the 443-pixel-wide face.

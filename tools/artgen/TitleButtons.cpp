@@ -5,13 +5,13 @@ namespace artgen {
 namespace {
 
 // ButtonClose2 starts two columns before ButtonMin ends and lies on top of it.
-constexpr int kPairLeft = kButtonMin.left;
-constexpr int kPairWidth = kButtonClose2.left + kButtonClose2.width - kButtonMin.left;
-constexpr int kPairHeight = kButtonMin.height;
-constexpr int kCloseOffset = kButtonClose2.left - kButtonMin.left;
+constexpr int kPairLeft = kButtonMin.bounds.left;
+constexpr int kPairWidth = kButtonClose2.bounds.left + kButtonClose2.bounds.width - kButtonMin.bounds.left;
+constexpr int kPairHeight = kButtonMin.bounds.height;
+constexpr int kCloseOffset = kButtonClose2.bounds.left - kButtonMin.bounds.left;
 
 Raster PaintPair(const Raster& skin, bool hover) {
-    Raster pair = skin.Crop(kPairLeft, kButtonMin.top, kPairWidth, kPairHeight);
+    Raster pair = skin.Crop(kPairLeft, kButtonMin.bounds.top, kPairWidth, kPairHeight);
     const float w = static_cast<float>(kPairWidth);
     const float h = static_cast<float>(kPairHeight);
     // Socket: light grey, shaded dark at the top and light at the bottom, so it reads as sunk in.
@@ -55,14 +55,16 @@ Raster PaintPair(const Raster& skin, bool hover) {
 void DrawTitleButtons(const Paths& paths, const Raster& skin) {
     const Raster normal = PaintPair(skin, false);
     const Raster hover = PaintPair(skin, true);
-    auto left = [](const Raster& pair) { return pair.Crop(0, 0, kButtonMin.width, kButtonMin.height); };
-    auto right = [](const Raster& pair) {
-        return pair.Crop(kCloseOffset, 0, kButtonClose2.width, kButtonClose2.height);
+    auto left = [](const Raster& pair) {
+        return pair.Crop(0, 0, kButtonMin.bounds.width, kButtonMin.bounds.height);
     };
-    SaveButtonPicture(paths, kButtonMin, "normal", left(normal));
-    SaveButtonPicture(paths, kButtonMin, "hover", left(hover));
-    SaveButtonPicture(paths, kButtonClose2, "normal", right(normal));
-    SaveButtonPicture(paths, kButtonClose2, "hover", right(hover));
+    auto right = [](const Raster& pair) {
+        return pair.Crop(kCloseOffset, 0, kButtonClose2.bounds.width, kButtonClose2.bounds.height);
+    };
+    SaveButtonPicture(paths, kButtonMin, PictureState::Normal, left(normal));
+    SaveButtonPicture(paths, kButtonMin, PictureState::Hover, left(hover));
+    SaveButtonPicture(paths, kButtonClose2, PictureState::Normal, right(normal));
+    SaveButtonPicture(paths, kButtonClose2, PictureState::Hover, right(hover));
 }
 
 } // namespace artgen
