@@ -3,11 +3,12 @@
 // bitmap when it paints. bench_startup.py measures the launcher's cold start
 // against it.
 #include "framework/Handles.h"
+#include "ui/LauncherLayout.h"
 
 namespace {
 
-constexpr int kWidth = 444;
-constexpr int kHeight = 217;
+constexpr int kWidth = ui::layout::kClientWidth;
+constexpr int kHeight = ui::layout::kClientHeight;
 constexpr wchar_t kClassName[] = L"BarePopup";
 
 LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {

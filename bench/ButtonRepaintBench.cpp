@@ -8,6 +8,7 @@
 #include "Timing.h"
 
 #include "controls/SkinButtons.h"
+#include "ui/LauncherLayout.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 
@@ -17,8 +18,8 @@
 namespace {
 
 // The size of the launcher's large buttons.
-constexpr int kWidth = 99;
-constexpr int kHeight = 108;
+constexpr int kWidth = ui::layout::Button("ButtonDataCDDVD").bounds.width;
+constexpr int kHeight = ui::layout::Button("ButtonDataCDDVD").bounds.height;
 
 fw::Picture Solid(COLORREF c) {
     fw::Bitmap b(kWidth, kHeight, 24);

@@ -15,11 +15,13 @@ import sys
 import tempfile
 import time
 
-from bench_startup import WINE_RUN, cpu_seconds, wine_processes
+from bench_startup import WINE_RUN, cpu_seconds, launcher_layout, wine_processes
 
-# Client points over the nine buttons, visited in turn while moving.
-BUTTON_POINTS = [(385, 15), (413, 15), (70, 95), (170, 95), (275, 95), (372, 95), (95, 198), (175, 198),
-                 (254, 198)]
+
+def button_points(layout):
+    """Client points in the middle of the nine buttons, visited in turn while moving."""
+    return [(b["bounds"]["left"] + b["bounds"]["width"] // 2, b["bounds"]["top"] + b["bounds"]["height"] // 2)
+            for b in layout["buttons"]]
 
 
 def xdotool(*args):
@@ -44,6 +46,7 @@ def main():
     parser.add_argument("--build", required=True)
     parser.add_argument("--seconds", type=float, default=10.0)
     options = parser.parse_args()
+    points = button_points(launcher_layout(options.build))
 
     folder = tempfile.mkdtemp(prefix="orvalis-idle-")
     exe = shutil.copy2(os.path.join(options.build, "Orvalis.exe"), folder)
@@ -73,7 +76,7 @@ def main():
             end = time.monotonic() + options.seconds
             i = 0
             while time.monotonic() < end:
-                x, y = BUTTON_POINTS[i % len(BUTTON_POINTS)]
+                x, y = points[i % len(points)]
                 xdotool("mousemove", left + x, top + y)
                 i += 1
                 time.sleep(0.05)

@@ -20,6 +20,7 @@ process, so each start also pays for bringing Wine's desktop up again.
 import argparse
 import ctypes
 import ctypes.util
+import json
 import os
 import shutil
 import signal
@@ -30,10 +31,20 @@ import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 WINE_RUN = os.path.join(ROOT, "scripts", "wine-run")
-WIDTH, HEIGHT = 444, 217
+WIDTH, HEIGHT = 0, 0  # the launcher's client size, from the layout the build writes
 ROOT_COLOUR = "#2050a0"  # behind the windows: the launcher's cut corners show it
 POLL_S = 0.002
 SETTLE_S = 1.5
+
+
+def launcher_layout(build):
+    """The launcher's layout facts, as the build writes them from ui/LauncherLayout.h."""
+    path = os.path.join(build, "generated", "launcher-layout.json")
+    try:
+        with open(path) as f:
+            return json.load(f)
+    except OSError as error:
+        raise SystemExit("bench: cannot read the launcher's layout: %s" % error)
 
 
 def wine_processes(name):
@@ -288,6 +299,9 @@ def main():
     parser.add_argument("--runs", type=int, default=15, help="timed starts of each program, warm Wine")
     parser.add_argument("--cold-runs", type=int, default=7, help="timed starts of each program, cold Wine")
     options = parser.parse_args()
+    global WIDTH, HEIGHT
+    layout = launcher_layout(options.build)
+    WIDTH, HEIGHT = layout["clientWidth"], layout["clientHeight"]
     for variable in ("DISPLAY", "WINEPREFIX"):
         if not os.environ.get(variable):
             raise SystemExit("bench_startup: %s is not set: run through scripts/bench" % variable)

@@ -6,6 +6,7 @@ scripts/setup installs (xdotool, ImageMagick, xsetroot) are used.
 """
 
 import argparse
+import json
 import os
 import shutil
 import signal
@@ -538,47 +539,68 @@ def reg_delete_key(key):
 # ---------------------------------------------------------------------------
 # The launcher's own layout and a test case that runs one launcher with stub tools.
 
+def _read_layout():
+    """The launcher's layout facts, which the build writes from ui/LauncherLayout.h."""
+    path = os.environ.get("ORVALIS_LAYOUT") or os.path.join(ROOT, "build", "windows", "generated",
+                                                             "launcher-layout.json")
+    try:
+        with open(path) as f:
+            return json.load(f)
+    except OSError as error:
+        raise SystemExit("e2elib: cannot read the launcher's layout (%s); build the windows preset first"
+                         % error)
+
+
+LAYOUT = _read_layout()
 # Image buttons in creation order (later ones lie on top), client left and top.
-LAUNCHER_BUTTONS = [
-    ("ButtonMin", 372, 7),
-    ("ButtonClose2", 399, 7),
-    ("ButtonDataCDDVD", 20, 40),
-    ("ButtonVCDDVDVideo", 121, 40),
-    ("ButtonAudioCD", 225, 40),
-    ("ButtonMoreTools", 323, 40),
-    ("ButtonHelp", 54, 182),
-    ("ButtonAbout", 136, 182),
-    ("ButtonHome", 215, 182),
-]
-TITLE_BUTTONS = ("ButtonMin", "ButtonClose2")  # no pressed picture of their own
-LARGE_BUTTONS = ("ButtonDataCDDVD", "ButtonVCDDVDVideo", "ButtonAudioCD", "ButtonMoreTools")
+LAUNCHER_BUTTONS = [(b["name"], b["bounds"]["left"], b["bounds"]["top"]) for b in LAYOUT["buttons"]]
+TITLE_BUTTONS = tuple(b["name"] for b in LAYOUT["buttons"] if b["kind"] == "title")  # no pressed picture
+LARGE_BUTTONS = tuple(b["name"] for b in LAYOUT["buttons"] if b["kind"] == "large")
 TOOL_NAMES = ["Tarvek.exe", "Mirolan.exe", "Questo.exe", "Pelvane.exe", "Dravin.exe", "Kolmet.exe",
               "Sarneth.exe", "Ulbrin.exe", "Fostrel.exe"]
 WEB_SITE = "https://www.orvalis.example/"
-INFO_LINE_RECT = (16, 160, 427, 14)  # client left, top, width, height: both labels, to the right edge
+LAUNCHER_SIZE = (LAYOUT["clientWidth"], LAYOUT["clientHeight"])
+# Client left, top, width, height of the info line: both labels (the shadow one pixel right
+# and down), up to the skin's last face column.
+_INFO_LEFT = min(label["left"] for label in LAYOUT["infoLabels"])
+_INFO_TOP = min(label["top"] for label in LAYOUT["infoLabels"])
+INFO_LINE_RECT = (_INFO_LEFT, _INFO_TOP, LAUNCHER_SIZE[0] - 1 - _INFO_LEFT,
+                  max(label["top"] for label in LAYOUT["infoLabels"]) + LAYOUT["infoLabelHeight"] - _INFO_TOP)
 SKIN_SPOT = (120, 20)  # a point of the title strip where no control lies
-LAUNCHER_SIZE = (444, 217)
 
 _pictures = {}
 
 
+def _button(name):
+    for button in LAYOUT["buttons"]:
+        if button["name"] == name:
+            return button
+    raise KeyError(name)
+
+
 def button_picture(name, state):
-    """resources/buttons/<name>.<state>.bmp; title buttons fall back to normal when pressed."""
-    if state == "pressed" and name in TITLE_BUTTONS:
+    """The committed picture of a button's state; buttons without a pressed picture show
+    their normal one while held down."""
+    pictures = _button(name)["pictures"]
+    if state not in pictures:
         state = "normal"
     key = (name, state)
     if key not in _pictures:
-        _pictures[key] = read_bmp(resource("buttons", "%s.%s.bmp" % (name, state)))
+        _pictures[key] = read_bmp(resource(pictures[state]["file"]))
     return _pictures[key]
 
 
+def skin_picture():
+    """The committed skin bitmap."""
+    if "skin" not in _pictures:
+        _pictures["skin"] = read_bmp(resource(LAYOUT["skin"]["file"]))
+    return _pictures["skin"]
+
+
 def button_rect(name):
-    """Client (left, top, width, height) of a button, its size taken from its normal picture."""
-    for button, left, top in LAUNCHER_BUTTONS:
-        if button == name:
-            picture = button_picture(name, "normal")
-            return left, top, picture.width, picture.height
-    raise KeyError(name)
+    """Client (left, top, width, height) of a button."""
+    bounds = _button(name)["bounds"]
+    return bounds["left"], bounds["top"], bounds["width"], bounds["height"]
 
 
 def visible_columns(name):
@@ -643,7 +665,7 @@ class LauncherTestCase(unittest.TestCase):
     def face_painted(self):
         """True once the skin shows on the info line's rows past the welcome text."""
         left, top, width, height = 300, INFO_LINE_RECT[1], 120, INFO_LINE_RECT[3]
-        skin = read_bmp(resource("skin.bmp")).crop(left, top, width, height)
+        skin = skin_picture().crop(left, top, width, height)
         return self.grab_client(left, top, width, height).rgb == skin.rgb
 
     # Screen reads in client coordinates of the launcher window.

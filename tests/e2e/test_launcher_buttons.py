@@ -14,7 +14,7 @@ FUCHSIA = (255, 0, 255)
 
 def idle_face():
     """The skin with every button's normal picture on it."""
-    skin = e2elib.read_bmp(e2elib.resource("skin.bmp"))
+    skin = e2elib.skin_picture()
     face = bytearray(skin.rgb)
     for name, _, _ in e2elib.LAUNCHER_BUTTONS:
         left, top, width, height = e2elib.button_rect(name)

@@ -17,7 +17,8 @@ BEHIND_NAME = "#00ff00"
 BUTTONS = e2elib.LAUNCHER_BUTTONS
 
 # The info line's text is drawn by the labels, not the artwork: its rows are left out.
-INFO_LINE = (16, 160, 443, 174)  # left, top, right, bottom (exclusive)
+_info = e2elib.INFO_LINE_RECT
+INFO_LINE = (_info[0], _info[1], _info[0] + _info[2], _info[1] + _info[3])  # right, bottom exclusive
 
 # The stepped corners: pixels of each of the first four rows cut at the left end.
 CORNER_STEPS = [4, 3, 2, 1]
@@ -40,11 +41,11 @@ BUTTON_RECTS = []
 
 def expected_face():
     """The skin with every button's normal picture on it, as the idle launcher shows it."""
-    skin = e2elib.read_bmp(e2elib.resource("skin.bmp"))
+    skin = e2elib.skin_picture()
     face = bytearray(skin.rgb)
     BUTTON_RECTS.clear()
     for name, left, top in BUTTONS:
-        picture = e2elib.read_bmp(e2elib.resource("buttons", "%s.normal.bmp" % name))
+        picture = e2elib.button_picture(name, "normal")
         BUTTON_RECTS.append((left, top, picture.width, picture.height))
         for y in range(picture.height):
             for x in range(picture.width):
@@ -123,7 +124,7 @@ class LauncherFrame(unittest.TestCase):
     def test_window_is_444_by_217_and_centred_on_the_screen(self):
         x, y, width, height = self.app.geometry(self.window)
         shot = e2elib.screenshot()
-        self.assertEqual((width, height), (444, 217))
+        self.assertEqual((width, height), e2elib.LAUNCHER_SIZE)
         self.assertEqual((x, y), ((shot.width - width) // 2, (shot.height - height) // 2))
 
     def test_face_shows_the_skin_and_button_pictures_inside_the_shape(self):
