@@ -21,7 +21,7 @@ struct OleSession {
 
 // The launcher reads no command line: any arguments are ignored.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    fw::Application& app = fw::App();
+    fw::Application& app = fw::Application::Instance();
     int exitCode = 0;
     {
         // 1. Module initialisation.

@@ -37,7 +37,7 @@ void Print(const char* name, const bench::Figures& f) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(3, std::atoi(argv[1])) : 61;
-    fw::Application& app = fw::App();
+    fw::Application& app = fw::Application::Instance();
     app.Initialize();
 
     fw::Form form;

@@ -18,11 +18,6 @@ constexpr UINT_PTR kRepeatTimerId = 1;
 constexpr int kFallbackWidth = 74;
 constexpr int kFallbackHeight = 21;
 
-struct ImageListTraits {
-    static void Free(HIMAGELIST h) noexcept { fw::syslib::ImageList_Destroy(h); }
-};
-using UniqueImageList = fw::UniqueHandle<HIMAGELIST, ImageListTraits>;
-
 TSkinUIStyle InitialStyle(fw::Control* owner) {
     // A themed panel on the owner form decides the style of the form's buttons.
     if (auto* form = dynamic_cast<fw::Form*>(owner))
@@ -357,36 +352,29 @@ void TSkinCustomButton::FetchStatePicture(fw::Bitmap& bitmap) {
     }
 }
 
-fw::Canvas& TSkinCustomButton::OffscreenBuffer(int w, int h) {
-    if (!buffer_ || buffer_->Width() != w || buffer_->Height() != h)
-        buffer_ = std::make_unique<fw::MemoryCanvas>(w, h); // the display's pixel format
-    HDC dc = buffer_->Handle();
-    // The focus frame's dots take the DC's colours; start every paint alike.
-    ::SetTextColor(dc, RGB(0, 0, 0));
-    ::SetBkColor(dc, RGB(255, 255, 255));
-    return *buffer_;
-}
-
 void TSkinCustomButton::PaintFace(HDC dc) {
     const RECT client = ClientRect();
-    const int w = client.right - client.left, h = client.bottom - client.top;
     FetchStatePicture(picture_);
     picture_.SetTransparent(pictureTransparent_);
-    fw::Canvas& buffer = OffscreenBuffer(w, h);
-    if (transparent_)
-        PaintParentBackground(buffer, *this);
-    else
-        buffer.FillRect(client, GetColor());
-    DrawStatePicture(buffer, picture_);
-    if (hasFocus_ && TabStop())
-        DrawFocusFrame(buffer);
-    // Realising a font costs more than the rest of the paint, so only a
-    // caption that shows takes it.
-    if (!core::IsBlankCaption(caption_)) {
-        buffer.SetFont(GetFont());
-        DrawCaptionText(buffer, caption_);
-    }
-    ::BitBlt(dc, 0, 0, w, h, buffer.Handle(), 0, 0, SRCCOPY);
+    // Every paint builds the whole face, whatever part of it is invalid.
+    Buffer().Paint(dc, SIZE{client.right, client.bottom}, client, [&](fw::Canvas& buffer) {
+        // The focus frame's dots take the DC's colours; start every paint alike.
+        ::SetTextColor(buffer.Handle(), RGB(0, 0, 0));
+        ::SetBkColor(buffer.Handle(), RGB(255, 255, 255));
+        if (transparent_)
+            PaintParentBackground(buffer, *this);
+        else
+            buffer.FillRect(client, GetColor());
+        DrawStatePicture(buffer, picture_);
+        if (hasFocus_ && TabStop())
+            DrawFocusFrame(buffer);
+        // Realising a font costs more than the rest of the paint, so only a
+        // caption that shows takes it.
+        if (!core::IsBlankCaption(caption_)) {
+            buffer.SetFont(GetFont());
+            DrawCaptionText(buffer, caption_);
+        }
+    });
 }
 
 void TSkinCustomButton::PaintParentBackground(fw::Canvas& canvas, fw::Control& control) {
@@ -410,20 +398,7 @@ void TSkinCustomButton::DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap
         return;
     if (!pictureDC_)
         pictureDC_.reset(::CreateCompatibleDC(nullptr));
-    // Selected only for the copy, so that the bitmap is never freed while selected.
-    fw::ScopedSelect select(pictureDC_.get(), bitmap.Handle());
-    HDC dc = canvas.Handle(), src = pictureDC_.get();
-    const int w = dst.right - dst.left, h = dst.bottom - dst.top;
-    if (bitmap.Transparent()) {
-        ::GdiTransparentBlt(dc, dst.left, dst.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(),
-                            bitmap.TransparentColor());
-    } else if (w == bitmap.Width() && h == bitmap.Height()) {
-        ::BitBlt(dc, dst.left, dst.top, w, h, src, 0, 0, SRCCOPY);
-    } else {
-        const int old = ::SetStretchBltMode(dc, COLORONCOLOR);
-        ::StretchBlt(dc, dst.left, dst.top, w, h, src, 0, 0, bitmap.Width(), bitmap.Height(), SRCCOPY);
-        ::SetStretchBltMode(dc, old);
-    }
+    canvas.DrawBitmap(dst, bitmap, pictureDC_.get());
 }
 
 void TSkinCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) {
@@ -433,7 +408,7 @@ void TSkinCustomButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap)
     fw::Bitmap image(bitmap);
     if (!Enabled())
         GreyOut(image, mask);
-    UniqueImageList list(fw::syslib::ImageList_Create(
+    fw::UniqueImageList list(fw::syslib::ImageList_Create(
         image.Width(), image.Height(), ILC_COLOR24 | (pictureTransparent_ ? ILC_MASK : 0), 1, 0));
     if (!list)
         return;

@@ -109,9 +109,8 @@ protected:
     // Draws the parent's background and face (and its windowless controls)
     // under control into the canvas, whose origin is control's top-left corner.
     static void PaintParentBackground(fw::Canvas& canvas, fw::Control& control);
-    // Draws bitmap into dst on the canvas as Canvas::Draw and StretchDraw do,
-    // leaving out its transparent colour when it is transparent, through a
-    // source DC that the button keeps (making one costs more than the copy).
+    // Draws bitmap into dst on the canvas as Canvas::DrawBitmap does, through
+    // a source DC that the button keeps.
     void DrawPicture(fw::Canvas& canvas, const fw::Bitmap& bitmap, const RECT& dst);
 
 private:
@@ -120,7 +119,6 @@ private:
     void StopRepeatTimer() noexcept;
     void FetchStatePicture(fw::Bitmap& bitmap);
     void DrawCaptionIn(fw::Canvas& canvas, RECT r);
-    fw::Canvas& OffscreenBuffer(int w, int h);
 
     std::wstring caption_;
     bool autoSize_ = false;
@@ -140,8 +138,7 @@ private:
     bool repeatTimerExists_ = false;
     bool hasFocus_ = false;
     fw::WindowTimer repeatTimer_;
-    // Kept between paints: making a buffer or a bitmap costs more than a paint.
-    std::unique_ptr<fw::MemoryCanvas> buffer_;
+    // Kept between paints: making a bitmap or a DC costs more than a paint.
     fw::Bitmap picture_;
     fw::UniqueDC pictureDC_;
 };

@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "Form.h"
+
 #include <objbase.h>
 
 #include <stdexcept>

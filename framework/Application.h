@@ -2,9 +2,11 @@
 // taskbar button and owns the main form, the cursor table and the cursor
 // override, the message loop with idle processing, minimise and restore, and
 // the one exception handler. There is exactly one, on the UI thread.
+//
+// Windows and forms call on it for its services (the exception handler, the
+// cursors, the owner window, the loop), so this header knows them only by name.
 #pragma once
 
-#include "Form.h"
 #include "Handles.h"
 #include "Types.h"
 
@@ -15,6 +17,9 @@
 #include <vector>
 
 namespace fw {
+
+class Control;
+class Form;
 
 class Application {
 public:
@@ -29,7 +34,6 @@ public:
     void SetTitle(const std::wstring& title);
     // The application's own top-level window, created on first use.
     HWND Handle();
-    HINSTANCE Instance_() const noexcept { return instance_; }
 
     HCURSOR GetCursor(CursorId id) const noexcept;
     void SetCursorEntry(CursorId id, HCURSOR cursor) noexcept;
@@ -95,9 +99,5 @@ private:
     bool terminated_ = false;
     bool comInitialized_ = false;
 };
-
-inline Application& App() {
-    return Application::Instance();
-}
 
 } // namespace fw

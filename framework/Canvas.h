@@ -1,6 +1,6 @@
 // A drawing surface over a device context. A Canvas does not own its DC unless
-// it is a MemoryCanvas; fonts it creates are selected out again before they are
-// freed.
+// it is a MemoryCanvas or a BitmapCanvas. Whatever it selects into the DC is
+// selected out again before it is freed, by a scoped selection.
 #pragma once
 
 #include "Bitmap.h"
@@ -38,19 +38,26 @@ public:
     // when the bitmap's Transparent flag is set.
     void Draw(int x, int y, const Bitmap& bmp);
     void StretchDraw(const RECT& r, const Bitmap& bmp);
+    // The one picture copy behind both: the bitmap into r, scaled when the sizes
+    // differ, without its transparent colour when it is transparent. source is
+    // a memory DC to select the bitmap into; callers that copy often keep one,
+    // since making it costs more than the copy. Null makes one for this copy.
+    void DrawBitmap(const RECT& r, const Bitmap& bmp, HDC source = nullptr);
     // DrawTextW in the current font and font colour; returns the height drawn.
     int DrawText(const std::wstring& text, RECT& r, UINT format);
-    SIZE TextExtent(const std::wstring& text);
 
 protected:
     void Attach(HDC dc) noexcept { dc_ = dc; }
-    void ReleaseFont() noexcept;
+    // Puts the DC's own font back and frees ours; owners of the DC call it
+    // before the DC goes.
+    void ReleaseFont() noexcept { fontSelection_.reset(); }
 
 private:
     HDC dc_ = nullptr;
     Font font_;
     UniqueFont hfont_;
-    HGDIOBJ oldFont_ = nullptr;
+    // Declared after the font it selects, so that it is undone first.
+    std::optional<ScopedSelect> fontSelection_;
     Color brushColor_ = clWhite;
     bool brushClear_ = false;
 };
@@ -63,13 +70,11 @@ public:
     ~MemoryCanvas() override;
     int Width() const noexcept { return width_; }
     int Height() const noexcept { return height_; }
-    // Copies the whole buffer to dst at (x, y).
-    void CopyTo(HDC dst, int x, int y) const;
 
 private:
     UniqueDC memDC_;
     UniqueBitmap bitmap_;
-    HGDIOBJ oldBitmap_ = nullptr;
+    std::optional<ScopedSelect> bitmapSelection_;
     int width_;
     int height_;
 };
@@ -82,7 +87,7 @@ public:
 
 private:
     UniqueDC memDC_;
-    HGDIOBJ oldBitmap_ = nullptr;
+    std::optional<ScopedSelect> bitmapSelection_;
 };
 
 } // namespace fw

@@ -1,9 +1,5 @@
 #include "Control.h"
 
-#include "Application.h"
-#include "Form.h"
-#include "WinControl.h"
-
 #include <utility>
 
 namespace fw {
@@ -11,24 +7,30 @@ namespace fw {
 Control::Control(Control* owner) : owner_(owner) {}
 
 Control::~Control() {
-    Application::Instance().ControlDestroying(this);
-    if (Form* f = parent_ ? parent_->ParentForm() : nullptr)
-        f->ControlDestroying(this);
-    if (parent_ && parent_->mouseCapture_ == this)
-        parent_->mouseCapture_ = nullptr;
+    if (parent_)
+        parent_->ChildDestroying(*this);
 }
 
-Form* Control::ParentForm() const noexcept {
-    const Control* c = this;
-    while (c) {
-        if (auto* f = dynamic_cast<const Form*>(c))
-            return const_cast<Form*>(f);
-        c = c->parent_;
-    }
-    return nullptr;
+void Control::ChildDestroying(Control& child) noexcept {
+    if (parent_)
+        parent_->ChildDestroying(child);
 }
 
-void Control::SetParent(WinControl* parent) {
+void Control::ControlFocused(WinControl& control) {
+    if (parent_)
+        parent_->ControlFocused(control);
+}
+
+bool Control::DeferFocus(WinControl& control) {
+    return parent_ && parent_->DeferFocus(control);
+}
+
+void Control::LeftPressStarting() {
+    if (parent_)
+        parent_->LeftPressStarting();
+}
+
+void Control::SetParent(Control* parent) {
     parent_ = parent;
     if (parent_) {
         if (parentFont_)
@@ -38,8 +40,15 @@ void Control::SetParent(WinControl* parent) {
     }
 }
 
-HWND Control::MouseWindow() const {
-    return parent_ ? parent_->HandleIfAllocated() : nullptr;
+HWND Control::HostWindow() const noexcept {
+    return parent_ ? parent_->HostWindow() : nullptr;
+}
+
+void Control::StoreBounds(int left, int top, int width, int height) noexcept {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
 }
 
 void Control::SetBounds(int left, int top, int width, int height) {
@@ -47,10 +56,7 @@ void Control::SetBounds(int left, int top, int width, int height) {
         return;
     if (visible_)
         Invalidate();
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
+    StoreBounds(left, top, width, height);
     if (visible_)
         Invalidate();
 }
@@ -130,16 +136,16 @@ void Control::SetText(const std::wstring& text) {
 }
 
 void Control::Invalidate() {
-    if (!parent_ || !parent_->HandleAllocated())
-        return;
-    RECT r = BoundsRect();
-    ::InvalidateRect(parent_->HandleIfAllocated(), &r, FALSE);
+    if (HWND w = HostWindow()) {
+        const RECT r = BoundsRect();
+        ::InvalidateRect(w, &r, FALSE);
+    }
 }
 
 void Control::Repaint() {
     Invalidate();
-    if (parent_ && parent_->HandleAllocated())
-        ::UpdateWindow(parent_->HandleIfAllocated());
+    if (HWND w = HostWindow())
+        ::UpdateWindow(w);
 }
 
 LRESULT Control::Perform(UINT, WPARAM, LPARAM) {
@@ -174,17 +180,10 @@ void Control::Click() {
         OnClick(*this);
 }
 
-namespace {
-
-// Each form in the parent chain that is active hands cancel mode to its focused
-// control before a left press is handled.
-void SendCancelModeUpChain(Control* c) {
-    for (; c; c = c->Parent())
-        if (auto* f = dynamic_cast<Form*>(c))
-            f->SendCancelMode();
+void Control::CaptureLost() noexcept {
+    holdsParentCapture_ = false;
+    clicked_ = false;
 }
-
-} // namespace
 
 void Control::HandleMouseMessage(UINT msg, WPARAM wp, int x, int y) {
     ShiftState shift = MouseShiftState(wp);
@@ -202,12 +201,11 @@ void Control::HandleMouseMessage(UINT msg, WPARAM wp, int x, int y) {
         if (msg == WM_LBUTTONDBLCLK || msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK)
             shift |= ssDouble;
         if (left) {
-            SendCancelModeUpChain(this);
+            LeftPressStarting();
             if (capturesMouse_) {
-                if (HWND w = MouseWindow()) {
+                if (HWND w = HostWindow()) {
                     ::SetCapture(w);
-                    if (!IsWindowed() && parent_)
-                        parent_->mouseCapture_ = this;
+                    holdsParentCapture_ = !IsWindowed();
                 }
             }
             clicked_ = true;
@@ -221,7 +219,8 @@ void Control::HandleMouseMessage(UINT msg, WPARAM wp, int x, int y) {
     case WM_LBUTTONUP: {
         // Losing the capture clears clicked_, so read it first.
         const bool wasClicked = std::exchange(clicked_, false);
-        HWND w = MouseWindow();
+        HWND w = HostWindow();
+        holdsParentCapture_ = false;
         if (capturesMouse_ && w && ::GetCapture() == w)
             ::ReleaseCapture();
         if (wasClicked) {

@@ -26,10 +26,14 @@ public:
     virtual ~Control();
 
     Control* Owner() const noexcept { return owner_; }
-    WinControl* Parent() const noexcept { return parent_; }
+    // Only windowed controls hold children, so a parent is always one.
+    WinControl* Parent() const noexcept { return parent_ ? parent_->AsWinControl() : nullptr; }
     // The nearest form up the parent chain, this control itself if it is one.
-    Form* ParentForm() const noexcept;
-    virtual bool IsWindowed() const noexcept { return false; }
+    virtual Form* ParentForm() const noexcept { return parent_ ? parent_->ParentForm() : nullptr; }
+    // The windowed control this is, or null for a windowless one.
+    virtual WinControl* AsWinControl() noexcept { return nullptr; }
+    virtual const WinControl* AsWinControl() const noexcept { return nullptr; }
+    bool IsWindowed() const noexcept { return AsWinControl() != nullptr; }
 
     const std::wstring& Name() const noexcept { return name_; }
     void SetName(const std::wstring& name) { name_ = name; }
@@ -104,26 +108,47 @@ public:
     // Message-level mouse handling shared by windowed and windowless controls;
     // called by the window that received the message, with local coordinates.
     void HandleMouseMessage(UINT msg, WPARAM wp, int x, int y);
+    // A windowless control that took its parent window's capture at a left press
+    // keeps it until the release; the parent routes the mouse to it meanwhile.
+    bool HoldsParentCapture() const noexcept { return holdsParentCapture_; }
+    // The window's capture went elsewhere: no click can end the press now.
+    void CaptureLost() noexcept;
 
-protected:
-    friend class WinControl;
-    // Called by the parent when it takes ownership.
-    virtual void SetParent(WinControl* parent);
-    // The window that takes the capture for this control and receives its mouse messages.
-    virtual HWND MouseWindow() const;
+    // Told by the parent that takes ownership of this control.
+    virtual void SetParent(Control* parent);
     void ParentFontChanged(const Font& f);
     void ParentColorChanged(Color c);
+
+    // Calls that go up the parent chain to the form, which keeps the focus and
+    // must forget a destroyed control; controls between pass them on.
+    virtual void ChildDestroying(Control& child) noexcept;
+    virtual void ControlFocused(WinControl& control);
+    // A form that is not active keeps the focus request for its activation
+    // and answers true; otherwise the control takes the focus at once.
+    virtual bool DeferFocus(WinControl& control);
+    // Before a left press is handled, each active form up the chain hands
+    // cancel mode to its focused control.
+    virtual void LeftPressStarting();
+
+protected:
+    // The window that shows this control and takes the capture for it: its
+    // own, or the parent's for a windowless control.
+    virtual HWND HostWindow() const noexcept;
     // Windowed controls hand font and colour changes on to their children.
     virtual void ChildrenFontChanged() {}
     virtual void ChildrenColorChanged() {}
 
+    // The stored state alone, for windowed controls that apply it to their window themselves.
+    void StoreBounds(int left, int top, int width, int height) noexcept;
     void SetVisibleFlag(bool v) noexcept { visible_ = v; }
+    void SetEnabledFlag(bool e) noexcept { enabled_ = e; }
+    void StoreText(const std::wstring& text) { text_ = text; }
 
     bool clicked_ = false; // a left press started on the control (the click rule)
 
 private:
     Control* owner_;
-    WinControl* parent_ = nullptr;
+    Control* parent_ = nullptr;
     std::wstring name_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
@@ -135,6 +160,7 @@ private:
     bool parentColor_ = false;
     std::wstring text_;
     bool capturesMouse_ = true;
+    bool holdsParentCapture_ = false;
 };
 
 } // namespace fw

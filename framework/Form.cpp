@@ -17,6 +17,39 @@ Form::~Form() {
     focused_ = nullptr;
     DestroyChildren();
     focused_ = nullptr;
+    Application::Instance().ControlDestroying(this);
+}
+
+void Form::ChildDestroying(Control& child) noexcept {
+    if (focused_ == &child)
+        focused_ = nullptr;
+    Application::Instance().ControlDestroying(&child);
+}
+
+void Form::ControlFocused(WinControl& control) {
+    SetFocusedControl(&control);
+}
+
+bool Form::DeferFocus(WinControl& control) {
+    if (active_)
+        return false;
+    SetFocusedControl(&control);
+    return true;
+}
+
+void Form::LeftPressStarting() {
+    SendCancelMode();
+    WinControl::LeftPressStarting();
+}
+
+PopupMenu& Form::CreatePopupMenu(std::wstring name) {
+    // Command ids of menus stay below the system's own (0xF000 and up).
+    constexpr UINT kFirstMenuCommand = 0x7000;
+    const UINT first = kFirstMenuCommand + static_cast<UINT>(menus_.size()) * PopupMenu::kCommandRange;
+    if (first + PopupMenu::kCommandRange > 0xF000)
+        throw std::length_error("Too many menus on one form");
+    menus_.push_back(std::make_unique<PopupMenu>(std::move(name), first));
+    return *menus_.back();
 }
 
 DWORD Form::StyleBits() const noexcept {
@@ -149,8 +182,6 @@ void Form::Hide() {
 }
 
 void Form::Close() {
-    if (OnClose)
-        OnClose(*this);
     if (modal_)
         modalResult_ = mrCancel;
     else if (Application::Instance().MainForm() == this)
@@ -230,11 +261,6 @@ void Form::SendCancelMode() {
         focused_->CancelMode();
 }
 
-void Form::ControlDestroying(Control* c) noexcept {
-    if (focused_ == c)
-        focused_ = nullptr;
-}
-
 void Form::ActivateFocus() {
     // The form gives the focus back to its focused control, or to the first
     // control in tab order when none has had it yet.
@@ -288,6 +314,15 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             Application::Instance().Minimize();
             return 0;
         }
+        break;
+    case WM_COMMAND:
+        // The entry chosen in one of the form's popup menus, posted after the menu closed.
+        if (lp == 0 && HIWORD(wp) == 0)
+            for (auto& menu : menus_)
+                if (MenuItem* item = menu->FindCommand(LOWORD(wp))) {
+                    item->Click();
+                    return 0;
+                }
         break;
     default:
         break;

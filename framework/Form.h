@@ -3,7 +3,11 @@
 // the focus; other dialog keys and characters are offered to every control).
 #pragma once
 
+#include "Menu.h"
 #include "WinControl.h"
+
+#include <memory>
+#include <vector>
 
 namespace fw {
 
@@ -20,6 +24,7 @@ public:
     // owner: the form that owns this one's window, or null for the application window.
     explicit Form(Control* owner = nullptr);
     ~Form() override;
+    Form* ParentForm() const noexcept override { return const_cast<Form*>(this); }
 
     BorderStyle GetBorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(BorderStyle s);
@@ -55,12 +60,17 @@ public:
     void SelectFirst();
     // Cancel mode to the focused control when the form is active.
     void SendCancelMode();
-    void ControlDestroying(Control* c) noexcept;
+
+    // A popup menu owned by the form; the form runs the entry chosen in it.
+    PopupMenu& CreatePopupMenu(std::wstring name);
 
     bool DialogKey(WORD key, ShiftState shift) override;
+    void ChildDestroying(Control& child) noexcept override;
+    void ControlFocused(WinControl& control) override;
+    bool DeferFocus(WinControl& control) override;
+    void LeftPressStarting() override;
 
     NotifyEvent OnCreate;
-    NotifyEvent OnClose;
 
 protected:
     void CreateParamsFor(CreateParams& p) override;
@@ -81,6 +91,7 @@ private:
     WinControl* focused_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    std::vector<std::unique_ptr<PopupMenu>> menus_;
 };
 
 } // namespace fw

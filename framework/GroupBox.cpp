@@ -19,18 +19,16 @@ LRESULT GroupBox::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return 1; // the paint below covers the whole client area
     case WM_PAINT: {
-        // The system frame and the windowless children go into one buffer, then one blit.
+        // The system frame and the windowless children go into the buffer, then one blit.
         PaintDC pdc(HandleIfAllocated());
         const RECT r = ClientRect();
-        if (r.right <= 0 || r.bottom <= 0)
-            return 0;
-        MemoryCanvas buffer(r.right, r.bottom, pdc.get());
-        // A themed group box is see-through: what lies under it is the parent's face.
-        if (!DrawThemedParentBackground(HandleIfAllocated(), buffer.Handle()))
-            EraseBackground(buffer);
-        DefWndProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.Handle()), PRF_CLIENT);
-        PaintControls(buffer.Handle(), nullptr);
-        buffer.CopyTo(pdc.get(), 0, 0);
+        Buffer().Paint(pdc.get(), SIZE{r.right, r.bottom}, r, [&](Canvas& buffer) {
+            // A themed group box is see-through: what lies under it is the parent's face.
+            if (!DrawThemedParentBackground(HandleIfAllocated(), buffer.Handle()))
+                EraseBackground(buffer);
+            DefWndProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(buffer.Handle()), PRF_CLIENT);
+            PaintControls(buffer.Handle(), nullptr);
+        });
         return 0;
     }
     default:

@@ -2,6 +2,8 @@
 // scoped helpers for the device-context state that must be put back.
 #pragma once
 
+#include "SystemLibraries.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -52,6 +54,10 @@ struct IconTraits {
 struct WindowTraits {
     static void Free(HWND h) noexcept { ::DestroyWindow(h); }
 };
+// Image lists come from the common-controls library, loaded on first use.
+struct ImageListTraits {
+    static void Free(HIMAGELIST h) noexcept { syslib::ImageList_Destroy(h); }
+};
 
 using UniqueRgn = UniqueHandle<HRGN, GdiObjectTraits>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiObjectTraits>;
@@ -62,6 +68,7 @@ using UniqueDC = UniqueHandle<HDC, DcTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
 // A DC from GetDC / GetWindowDC, given back with ReleaseDC.
 class WindowDC {

@@ -52,7 +52,7 @@ std::wstring Label::DrawnText() const {
     return t;
 }
 
-void Label::SetParent(WinControl* parent) {
+void Label::SetParent(Control* parent) {
     Control::SetParent(parent);
     AdjustBounds();
 }

@@ -28,7 +28,7 @@ public:
     void Paint(Canvas& canvas) override;
 
 protected:
-    void SetParent(WinControl* parent) override;
+    void SetParent(Control* parent) override;
     void FontChanged() override;
     void TextChanged() override;
 

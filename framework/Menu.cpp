@@ -2,38 +2,12 @@
 
 #include "core/Accelerator.h"
 
-#include <map>
+#include <stdexcept>
 
 namespace fw {
 
-namespace {
-
-// Live entries by command id; an entry leaves when it is destroyed, so a
-// command that arrives late for a destroyed menu does nothing.
-std::map<UINT, MenuItem*>& Registry() {
-    static std::map<UINT, MenuItem*> items;
-    return items;
-}
-
-UINT NextCommandId() {
-    static UINT next = 0x7000;
-    do {
-        next = next >= 0xEFFF ? 0x7000 : next + 1;
-    } while (Registry().count(next));
-    return next;
-}
-
-} // namespace
-
-MenuItem::MenuItem(std::wstring name, std::wstring caption, MenuEvent onClick)
-    : OnClick(std::move(onClick)), name_(std::move(name)), caption_(std::move(caption)),
-      id_(NextCommandId()) {
-    Registry()[id_] = this;
-}
-
-MenuItem::~MenuItem() {
-    Registry().erase(id_);
-}
+MenuItem::MenuItem(std::wstring name, std::wstring caption, MenuEvent onClick, UINT commandId)
+    : OnClick(std::move(onClick)), name_(std::move(name)), caption_(std::move(caption)), id_(commandId) {}
 
 void MenuItem::Click() {
     if (OnClick)
@@ -41,7 +15,10 @@ void MenuItem::Click() {
 }
 
 MenuItem& PopupMenu::Add(std::wstring name, std::wstring caption, MenuEvent onClick) {
-    items_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption), std::move(onClick)));
+    if (items_.size() >= kCommandRange)
+        throw std::length_error("Too many entries in menu " + std::string(name_.begin(), name_.end()));
+    const UINT id = firstCommandId_ + static_cast<UINT>(items_.size());
+    items_.push_back(std::make_unique<MenuItem>(std::move(name), std::move(caption), std::move(onClick), id));
     return *items_.back();
 }
 
@@ -50,6 +27,12 @@ MenuItem* PopupMenu::Find(const std::wstring& name) const noexcept {
         if (i->Name() == name)
             return i.get();
     return nullptr;
+}
+
+MenuItem* PopupMenu::FindCommand(UINT commandId) const noexcept {
+    if (commandId < firstCommandId_ || commandId - firstCommandId_ >= items_.size())
+        return nullptr;
+    return items_[commandId - firstCommandId_].get();
 }
 
 void PopupMenu::RethinkHotkeys() {
@@ -71,22 +54,11 @@ void PopupMenu::Popup(int x, int y, HWND owner) {
         else
             ::AppendMenuW(menu.get(), MF_STRING, i->CommandId(), i->Caption().c_str());
     }
-    if (OnPopup)
-        OnPopup(menu.get());
     // Without the owner in the foreground a click elsewhere may not close the menu.
     ::SetForegroundWindow(owner);
     ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
     // The chosen command is posted to the owner; it runs after this returns.
     ::PostMessageW(owner, WM_NULL, 0, 0);
-}
-
-bool PopupMenu::DispatchCommand(UINT id) {
-    auto& reg = Registry();
-    auto it = reg.find(id);
-    if (it == reg.end())
-        return false;
-    it->second->Click();
-    return true;
 }
 
 } // namespace fw

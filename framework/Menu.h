@@ -1,7 +1,7 @@
 // Popup menus of plain text entries. Each time a menu is about to open, every
 // entry without an accelerator gets one; the mark stays in the caption, so
 // later openings give the same accelerators. A chosen entry's handler runs
-// after the menu has closed, when its command message is dispatched.
+// after the menu has closed, when the form that owns the menu gets its command.
 #pragma once
 
 #include "Handles.h"
@@ -20,8 +20,7 @@ using MenuEvent = std::function<void(MenuItem& sender)>;
 
 class MenuItem {
 public:
-    MenuItem(std::wstring name, std::wstring caption, MenuEvent onClick);
-    ~MenuItem();
+    MenuItem(std::wstring name, std::wstring caption, MenuEvent onClick, UINT commandId);
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
 
@@ -42,28 +41,31 @@ private:
 
 class PopupMenu {
 public:
-    explicit PopupMenu(std::wstring name) : name_(std::move(name)) {}
+    // Entries take the command ids from firstCommandId on, one each, at most
+    // kCommandRange of them; the owner keeps the ranges of its menus apart.
+    static constexpr UINT kCommandRange = 256;
+    PopupMenu(std::wstring name, UINT firstCommandId)
+        : name_(std::move(name)), firstCommandId_(firstCommandId) {}
+    PopupMenu(const PopupMenu&) = delete;
+    PopupMenu& operator=(const PopupMenu&) = delete;
     const std::wstring& Name() const noexcept { return name_; }
 
     MenuItem& Add(std::wstring name, std::wstring caption, MenuEvent onClick = {});
     const std::vector<std::unique_ptr<MenuItem>>& Items() const noexcept { return items_; }
     MenuItem* Find(const std::wstring& name) const noexcept;
+    MenuItem* FindCommand(UINT commandId) const noexcept;
 
     // Gives entries without an accelerator their automatic one.
     void RethinkHotkeys();
     // Opens the menu with its top-left corner at the screen point (Windows
     // shifts it into the screen), owned by the given window, and returns when
-    // it has closed. Either mouse button chooses an entry.
+    // it has closed. Either mouse button chooses an entry; its command is
+    // posted to the owner.
     void Popup(int x, int y, HWND owner);
-
-    // Runs the handler of the entry with this command id, if any (from WM_COMMAND).
-    static bool DispatchCommand(UINT id);
-
-    // Called before the menu opens (tests use it to see the built menu).
-    std::function<void(HMENU)> OnPopup;
 
 private:
     std::wstring name_;
+    UINT firstCommandId_;
     std::vector<std::unique_ptr<MenuItem>> items_;
 };
 

@@ -119,8 +119,6 @@ void PageControl::SetActivePage(TabSheet* page) {
     }
     active_ = page;
     ShowActivePage();
-    if (OnChange)
-        OnChange(*this);
 }
 
 void PageControl::SelectNextPage(bool forward) {
@@ -202,7 +200,7 @@ int TabSheet::PageIndex() const noexcept {
     return it == pages.end() ? -1 : static_cast<int>(it - pages.begin());
 }
 
-void TabSheet::SetParent(WinControl* parent) {
+void TabSheet::SetParent(Control* parent) {
     if (pageControl_)
         pageControl_->RemovePage(this);
     WinControl::SetParent(parent);

@@ -27,8 +27,6 @@ public:
     // The area the sheets fill, in the page control's client coordinates.
     RECT DisplayRect();
 
-    NotifyEvent OnChange;
-
     bool DialogKey(WORD key, ShiftState shift) override;
 
 protected:
@@ -62,7 +60,7 @@ public:
     int PageIndex() const noexcept;
 
 protected:
-    void SetParent(WinControl* parent) override;
+    void SetParent(Control* parent) override;
     void CreateParamsFor(CreateParams& p) override;
     void TextChanged() override;
     // With visual styles the page shows the tab control's pane, as the frame around it does.

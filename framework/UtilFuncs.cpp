@@ -42,7 +42,8 @@ void OpenWithShell(const std::wstring& path) {
         ~LeaveBusy() { EndBusy(); }
     } leave; // also when the shell call throws
     // No directory: a started program inherits the launcher's current directory.
-    shellExecute(fw::App().Handle(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+    shellExecute(fw::Application::Instance().Handle(), L"open", path.c_str(), nullptr, nullptr,
+                 SW_SHOWDEFAULT);
 }
 
 std::wstring AddBackslash(const std::wstring& s) {
@@ -51,7 +52,7 @@ std::wstring AddBackslash(const std::wstring& s) {
 
 void BeginBusy() {
     ++busyDepth;
-    fw::App().SetScreenCursor(fw::crHourGlass);
+    fw::Application::Instance().SetScreenCursor(fw::crHourGlass);
 }
 
 void EndBusy() noexcept {
@@ -59,9 +60,9 @@ void EndBusy() noexcept {
         return;
     if (--busyDepth == 0) {
         try {
-            fw::App().SetScreenCursor(fw::crDefault);
+            fw::Application::Instance().SetScreenCursor(fw::crDefault);
         } catch (...) {
-            fw::App().HandleException();
+            fw::Application::Instance().HandleException();
         }
     }
 }

@@ -1,8 +1,6 @@
 #include "WinControl.h"
 
 #include "Application.h"
-#include "Form.h"
-#include "Menu.h"
 
 #include <algorithm>
 #include <set>
@@ -104,8 +102,8 @@ HWND WinControl::Handle() {
 
 void WinControl::CreateChildHandles() {
     for (auto& c : controls_)
-        if (c->IsWindowed())
-            static_cast<WinControl&>(*c).Handle();
+        if (WinControl* w = c->AsWinControl())
+            w->Handle();
 }
 
 void WinControl::DestroyHandle() noexcept {
@@ -118,7 +116,9 @@ void WinControl::DestroyHandle() noexcept {
         ::SetWindowLongPtrW(wnd.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     ::RemovePropW(wnd.get(), kObjectProp);
     systemProc_ = nullptr;
-    mouseCapture_ = nullptr;
+    for (auto& c : controls_)
+        c->CaptureLost();
+    buffer_.Reset();
     wnd.reset();
 }
 
@@ -205,10 +205,8 @@ Control* WinControl::ControlAtPos(POINT p) const noexcept {
 
 bool WinControl::RouteMouseToChild(UINT msg, WPARAM wp, LPARAM lp) {
     const POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    Control* target = nullptr;
-    if (mouseCapture_ && ::GetCapture() == wnd_.get())
-        target = mouseCapture_;
-    else
+    Control* target = ::GetCapture() == wnd_.get() ? CapturedChild() : nullptr;
+    if (!target)
         target = ControlAtPos(p);
     if (!target)
         return false;
@@ -248,16 +246,10 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         inBeginPaint_ = true;
         PaintDC pdc(wnd_.get());
         inBeginPaint_ = false;
-        const RECT r = pdc.rect();
-        if (r.right <= r.left || r.bottom <= r.top)
-            return 0;
-        // Background, face and windowless children go into one buffer, then one blit.
-        MemoryCanvas buffer(r.right - r.left, r.bottom - r.top, pdc.get());
-        POINT org;
-        ::SetViewportOrgEx(buffer.Handle(), -r.left, -r.top, &org);
-        PaintTo(buffer.Handle(), r);
-        ::SetViewportOrgEx(buffer.Handle(), 0, 0, nullptr);
-        buffer.CopyTo(pdc.get(), r.left, r.top);
+        // Background, face and windowless children go into the buffer, then one blit.
+        const RECT client = ClientRect();
+        buffer_.Paint(pdc.get(), SIZE{client.right, client.bottom}, pdc.rect(),
+                      [&](Canvas& buffer) { PaintTo(buffer.Handle(), pdc.rect()); });
         return 0;
     }
     case WM_ERASEBKGND: {
@@ -314,19 +306,13 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         trackingLeave_ = false;
         return 0;
     case WM_CAPTURECHANGED:
-        if (mouseCapture_)
-            std::exchange(mouseCapture_, nullptr)->clicked_ = false;
-        clicked_ = false;
+        for (auto& c : controls_)
+            c->CaptureLost();
+        CaptureLost();
         break;
     case WM_SETFOCUS:
-        if (Form* f = ParentForm(); f && f != this)
-            f->SetFocusedControl(this);
-        if (OnEnter)
-            OnEnter(*this);
-        break;
-    case WM_KILLFOCUS:
-        if (OnExit)
-            OnExit(*this);
+        if (WinControl* p = Parent())
+            p->ControlFocused(*this);
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
@@ -355,11 +341,6 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_WINDOWPOSCHANGED:
         UpdateBoundsFromWindow();
         break;
-    case WM_COMMAND:
-        // A popup menu's chosen entry, posted to its owner window.
-        if (lp == 0 && HIWORD(wp) == 0 && PopupMenu::DispatchCommand(LOWORD(wp)))
-            return 0;
-        break;
     default:
         break;
     }
@@ -373,24 +354,19 @@ void WinControl::UpdateBoundsFromWindow() {
     ::GetWindowRect(wnd_.get(), &r);
     if (HWND parent = ::GetParent(wnd_.get()); parent && (::GetWindowLongW(wnd_.get(), GWL_STYLE) & WS_CHILD))
         ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    left_ = r.left;
-    top_ = r.top;
-    width_ = r.right - r.left;
-    height_ = r.bottom - r.top;
+    StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void WinControl::InsertControl(std::unique_ptr<Control> child) {
     Control& c = *child;
     c.SetParent(this);
-    if (c.IsWindowed()) {
-        auto& w = static_cast<WinControl&>(c);
-        if (w.tabOrder_ < 0)
-            w.tabOrder_ = static_cast<int>(
-                std::count_if(controls_.begin(), controls_.end(), [](auto& x) { return x->IsWindowed(); }));
-    }
+    WinControl* w = c.AsWinControl();
+    if (w && w->tabOrder_ < 0)
+        w->tabOrder_ = static_cast<int>(
+            std::count_if(controls_.begin(), controls_.end(), [](auto& x) { return x->IsWindowed(); }));
     controls_.push_back(std::move(child));
-    if (c.IsWindowed() && wnd_)
-        static_cast<WinControl&>(c).Handle();
+    if (w && wnd_)
+        w->Handle();
     else
         c.Invalidate();
 }
@@ -406,12 +382,9 @@ void WinControl::ChildrenColorChanged() {
 }
 
 void WinControl::SetBounds(int left, int top, int width, int height) {
-    if (left == left_ && top == top_ && width == width_ && height == height_)
+    if (left == Left() && top == Top() && width == Width() && height == Height())
         return;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
+    StoreBounds(left, top, width, height);
     if (wnd_)
         ::SetWindowPos(wnd_.get(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -426,9 +399,9 @@ RECT WinControl::ClientRect() const noexcept {
 }
 
 void WinControl::SetVisible(bool v) {
-    if (v == visible_)
+    if (v == Visible())
         return;
-    visible_ = v;
+    SetVisibleFlag(v);
     if (wnd_)
         ::ShowWindow(wnd_.get(), v ? SW_SHOW : SW_HIDE);
     else if (v && Parent() && Parent()->HandleAllocated())
@@ -436,9 +409,9 @@ void WinControl::SetVisible(bool v) {
 }
 
 void WinControl::SetEnabled(bool e) {
-    if (e == enabled_)
+    if (e == Enabled())
         return;
-    enabled_ = e;
+    SetEnabledFlag(e);
     if (wnd_)
         ::EnableWindow(wnd_.get(), e);
     EnabledChanged();
@@ -446,9 +419,9 @@ void WinControl::SetEnabled(bool e) {
 }
 
 void WinControl::SetText(const std::wstring& text) {
-    if (text == text_)
+    if (text == Text())
         return;
-    text_ = text;
+    StoreText(text);
     if (wnd_)
         ::SetWindowTextW(wnd_.get(), text.c_str());
     TextChanged();
@@ -475,10 +448,10 @@ bool WinControl::Focused() const noexcept {
 }
 
 bool WinControl::CanFocus() const noexcept {
-    const Form* form = ParentForm();
-    if (!form)
+    if (!ParentForm())
         return false;
-    for (const Control* c = this; c && c != form; c = c->Parent())
+    // Forms lie at the top of their chains: every control below must show.
+    for (const Control* c = this; c->Parent(); c = c->Parent())
         if (!c->Visible() || !c->Enabled())
             return false;
     return true;
@@ -487,11 +460,16 @@ bool WinControl::CanFocus() const noexcept {
 void WinControl::SetFocus() {
     if (!CanFocus())
         throw std::runtime_error("Cannot focus a disabled or invisible window");
-    Form* f = ParentForm();
-    if (f == this || f->Active())
-        ::SetFocus(Handle());
-    else
-        f->SetFocusedControl(this);
+    if (WinControl* p = Parent(); p && p->DeferFocus(*this))
+        return;
+    ::SetFocus(Handle());
+}
+
+Control* WinControl::CapturedChild() const noexcept {
+    for (auto& c : controls_)
+        if (c->HoldsParentCapture())
+            return c.get();
+    return nullptr;
 }
 
 void WinControl::TabOrderList(std::vector<WinControl*>& out) const {
@@ -527,8 +505,8 @@ void WinControl::SelectNext(WinControl* current, bool forward, bool checkTabStop
 std::vector<WinControl*> WinControl::TabList() const {
     std::vector<WinControl*> list;
     for (auto& c : controls_)
-        if (c->IsWindowed())
-            list.push_back(static_cast<WinControl*>(c.get()));
+        if (WinControl* w = c->AsWinControl())
+            list.push_back(w);
     std::stable_sort(list.begin(), list.end(), [](auto* a, auto* b) { return a->tabOrder_ < b->tabOrder_; });
     return list;
 }

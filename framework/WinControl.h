@@ -10,6 +10,7 @@
 
 #include "Control.h"
 #include "Handles.h"
+#include "PaintBuffer.h"
 
 #include <memory>
 #include <string>
@@ -34,7 +35,8 @@ class WinControl : public Control {
 public:
     explicit WinControl(Control* owner);
     ~WinControl() override;
-    bool IsWindowed() const noexcept override { return true; }
+    WinControl* AsWinControl() noexcept override { return this; }
+    const WinControl* AsWinControl() const noexcept override { return this; }
 
     // The window, created on first use (with the parent's window first).
     HWND Handle();
@@ -56,8 +58,8 @@ public:
     template <typename F> void ForEachDescendant(F&& f) const {
         for (const auto& c : controls_) {
             f(*c);
-            if (c->IsWindowed())
-                static_cast<WinControl&>(*c).ForEachDescendant(f);
+            if (const WinControl* w = c->AsWinControl())
+                w->ForEachDescendant(f);
         }
     }
 
@@ -84,7 +86,7 @@ public:
     // Focuses the next (or previous) control in tab order after current.
     void SelectNext(WinControl* current, bool forward, bool checkTabStop);
     // The windowless child that holds this window's mouse capture, if any.
-    Control* CapturedChild() const noexcept { return mouseCapture_; }
+    Control* CapturedChild() const noexcept;
 
     // The topmost visible, enabled windowless child whose bounds hold the point.
     Control* ControlAtPos(POINT client) const noexcept;
@@ -98,8 +100,6 @@ public:
     KeyEvent OnKeyDown;
     KeyEvent OnKeyUp;
     KeyPressEvent OnKeyPress;
-    NotifyEvent OnEnter;
-    NotifyEvent OnExit;
 
     // Entry from the static window procedure; calls WndProc inside a catch.
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp) noexcept;
@@ -123,16 +123,17 @@ protected:
     virtual void KeyUp(WORD& key, ShiftState shift);
     virtual void KeyPress(wchar_t& key);
 
-    HWND MouseWindow() const override { return wnd_.get(); }
+    HWND HostWindow() const noexcept override { return wnd_.get(); }
     void ChildrenFontChanged() override;
     void ChildrenColorChanged() override;
     // Keeps the stored bounds in step with the window after the system moved or sized it.
     void UpdateBoundsFromWindow();
     // Destroys the children, newest first.
     void DestroyChildren() noexcept;
+    // The buffer of this window's own paints, for controls that paint themselves.
+    PaintBuffer& Buffer() noexcept { return buffer_; }
 
 private:
-    friend class Control;
     static LRESULT CALLBACK StaticWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     bool RouteMouseToChild(UINT msg, WPARAM wp, LPARAM lp);
     WinControl* ReflectionTarget(UINT msg, LPARAM lp) const noexcept;
@@ -141,7 +142,7 @@ private:
     UniqueWindow wnd_;
     WNDPROC systemProc_ = nullptr; // the system class's procedure, when subclassed
     std::vector<std::unique_ptr<Control>> controls_;
-    Control* mouseCapture_ = nullptr; // windowless child holding the capture of this window
+    PaintBuffer buffer_;
     int tabOrder_ = -1;
     bool tabStop_ = false;
     bool inBeginPaint_ = false;

@@ -99,7 +99,7 @@ std::wstring ModuleFileName() {
 } // namespace
 
 void InitializeMainModule() {
-    fw::App().SetCursorEntry(fw::crHandPoint, ::LoadCursorW(nullptr, IDC_HAND));
+    fw::Application::Instance().SetCursorEntry(fw::crHandPoint, ::LoadCursorW(nullptr, IDC_HAND));
 }
 
 TFormMain::TFormMain() : fw::Form(nullptr) {
@@ -197,8 +197,10 @@ void TFormMain::BuildMenus() {
             menu.Add(e.name, e.caption, std::move(handler));
         }
     };
-    fill(popupMenuAudioCD_, kAudioCDMenu);
-    fill(popupMenuMoreTools_, kMoreToolsMenu);
+    popupMenuAudioCD_ = &CreatePopupMenu(L"PopupMenuAudioCD");
+    fill(*popupMenuAudioCD_, kAudioCDMenu);
+    popupMenuMoreTools_ = &CreatePopupMenu(L"PopupMenuMoreTools");
+    fill(*popupMenuMoreTools_, kMoreToolsMenu);
 }
 
 controls::TSkinImageButton* TFormMain::Button(const std::wstring& name) const noexcept {
@@ -224,7 +226,7 @@ void TFormMain::DropMenu(fw::PopupMenu& menu, const fw::Control& button) {
 }
 
 void TFormMain::ButtonMinClick(fw::Control&) {
-    fw::App().Minimize();
+    fw::Application::Instance().Minimize();
 }
 void TFormMain::ButtonClose2Click(fw::Control&) {
     Close();
@@ -236,10 +238,10 @@ void TFormMain::ButtonVCDDVDVideoClick(fw::Control&) {
     LaunchTool(kToolVCDDVDVideo);
 }
 void TFormMain::ButtonAudioCDClick(fw::Control& sender) {
-    DropMenu(popupMenuAudioCD_, sender);
+    DropMenu(*popupMenuAudioCD_, sender);
 }
 void TFormMain::ButtonMoreToolsClick(fw::Control& sender) {
-    DropMenu(popupMenuMoreTools_, sender);
+    DropMenu(*popupMenuMoreTools_, sender);
 }
 void TFormMain::ButtonHelpClick(fw::Control&) {
     UtilFuncs::OpenWithShell(WebSiteAddress);

@@ -25,8 +25,8 @@ public:
     fw::Label& LabelInfo2() const noexcept { return *labelInfo2_; }
     // The launcher's buttons and menus by name ("ButtonAudioCD", "PopupMenuAudioCD").
     controls::TSkinImageButton* Button(const std::wstring& name) const noexcept;
-    fw::PopupMenu& PopupMenuAudioCD() noexcept { return popupMenuAudioCD_; }
-    fw::PopupMenu& PopupMenuMoreTools() noexcept { return popupMenuMoreTools_; }
+    fw::PopupMenu& PopupMenuAudioCD() noexcept { return *popupMenuAudioCD_; }
+    fw::PopupMenu& PopupMenuMoreTools() noexcept { return *popupMenuMoreTools_; }
 
     // Handlers, by control and event.
     void ButtonMinClick(fw::Control& sender);
@@ -67,8 +67,8 @@ private:
     controls::TSkinForm* SkinFormMain_ = nullptr;
     fw::Label* labelInfo2_ = nullptr;
     fw::Label* labelInfo1_ = nullptr;
-    fw::PopupMenu popupMenuAudioCD_{L"PopupMenuAudioCD"};
-    fw::PopupMenu popupMenuMoreTools_{L"PopupMenuMoreTools"};
+    fw::PopupMenu* popupMenuAudioCD_ = nullptr;
+    fw::PopupMenu* popupMenuMoreTools_ = nullptr;
 };
 
 } // namespace ui

@@ -239,7 +239,7 @@ void TFormAbout::BuildControls() {
 }
 
 void TFormAbout::FormCreate(fw::Control&) {
-    SetCaption(fw::App().Title());
+    SetCaption(fw::Application::Instance().Title());
     LabalTitle().SetText(Caption() + L" " + kAboutVersion);
     LabelVersion().SetText(kAboutVersion);
     SetCaption(L"About " + Caption());

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     ui::InitializeMainModule();
     ::OleInitialize(nullptr);
-    fw::Application& app = fw::App();
+    fw::Application& app = fw::Application::Instance();
     app.Initialize();
     app.SetTitle(L"Orvalis.");
     app.OnException = [](const std::wstring& message) {

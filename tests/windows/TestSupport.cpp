@@ -7,7 +7,7 @@ namespace testing_support {
 
 bool PumpUntil(const std::function<bool()>& pred, int timeoutMs) {
     const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-    fw::Application& app = fw::App();
+    fw::Application& app = fw::Application::Instance();
     while (!pred()) {
         if (::GetTickCount64() > end)
             return false;
@@ -21,8 +21,8 @@ bool PumpUntil(const std::function<bool()>& pred, int timeoutMs) {
 }
 
 void PumpIdle() {
-    fw::App().ProcessMessages();
-    fw::App().Idle();
+    fw::Application::Instance().ProcessMessages();
+    fw::Application::Instance().Idle();
 }
 
 void PumpFor(int ms) {

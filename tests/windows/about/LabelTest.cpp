@@ -157,7 +157,7 @@ TEST(Label, TheCursorOverItIsItsOwn) {
     PumpIdle();
     ::SendMessageW(form.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form.Handle()),
                    MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_EQ(::GetCursor(), fw::App().GetCursor(fw::crHandPoint));
+    EXPECT_EQ(::GetCursor(), fw::Application::Instance().GetCursor(fw::crHandPoint));
 }
 
 } // namespace

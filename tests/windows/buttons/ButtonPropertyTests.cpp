@@ -85,24 +85,23 @@ TEST_F(ButtonTest, ImageButtonStyleReadsBackFromThemeFileAndChangesNothingOnScre
     EXPECT_EQ(ScreenFace(b).Pixel(30, 15), kNormal);
 }
 
-TEST_F(ButtonTest, NewButtonDefaults) {
+TEST_F(ButtonTest, NewButtonIsAPlainTabStopInTheFormColourWithoutFocusFrame) {
+    auto& first = AddButton(L"A", 10, 10);
     auto& b = form_->Create<TSkinImageButton>();
-    EXPECT_TRUE(b.Caption().empty());
-    EXPECT_FALSE(b.AutoSize());
-    EXPECT_FALSE(b.Cancel());
-    EXPECT_FALSE(b.Default());
-    EXPECT_FALSE(b.Transparent());
-    EXPECT_EQ(b.ModalResult(), 0);
-    EXPECT_EQ(b.MouseContinuouslyDownInterval(), 100);
-    EXPECT_EQ(b.FocusedRectMargin(), 2);
-    EXPECT_TRUE(b.TabStop());
-    EXPECT_TRUE(b.ParentColor());
-    EXPECT_EQ(b.GetColor(), kFormColor);
-    EXPECT_FALSE(b.Stretch());
-    EXPECT_FALSE(b.DrawFocused());
-    EXPECT_FALSE(b.PicNormal().HasGraphic());
-    EXPECT_EQ(b.FileTheme(), nullptr);
-    EXPECT_FALSE(b.HasRepeatTimer());
+    b.SetBounds(100, 10, 40, 20);
+    first.SetFocus();
+    ASSERT_TRUE(WaitFocus(first));
+    Key(VK_TAB, true);
+    Key(VK_TAB, false);
+    ASSERT_TRUE(WaitFocus(b)) << "a new button is a tab stop";
+    // No pictures, no caption, the parent's colour and no focus frame: the
+    // focused face is the form's colour everywhere.
+    const fw::Bitmap face = ScreenFace(b);
+    for (int y = 0; y < face.Height(); ++y)
+        for (int x = 0; x < face.Width(); ++x)
+            ASSERT_EQ(face.Pixel(x, y), fw::ColorToRGB(kFormColor)) << x << "," << y;
+    ClickAt(b, 5, 5);
+    EXPECT_FALSE(b.HasRepeatTimer()) << "the repeat timer ends with the press";
 }
 
 TEST_F(ButtonTest, CaptionAndWindowTextFollowEachOther) {

@@ -34,20 +34,20 @@ ULONGLONG ThreadCpuMs() {
 
 // Puts the test's own OnException back whatever happens.
 struct ExceptionRecorder {
-    std::function<void(const std::wstring&)> saved = fw::App().OnException;
+    std::function<void(const std::wstring&)> saved = fw::Application::Instance().OnException;
     std::vector<std::wstring> messages;
     ExceptionRecorder() {
-        fw::App().OnException = [this](const std::wstring& m) { messages.push_back(m); };
+        fw::Application::Instance().OnException = [this](const std::wstring& m) { messages.push_back(m); };
     }
-    ~ExceptionRecorder() { fw::App().OnException = saved; }
+    ~ExceptionRecorder() { fw::Application::Instance().OnException = saved; }
 };
 
 } // namespace
 
 TEST(ApplicationCursors, HandPointEntryIsTheSystemHand) {
-    EXPECT_EQ(fw::App().GetCursor(fw::crHandPoint), SystemCursor(IDC_HAND));
-    EXPECT_EQ(fw::App().GetCursor(fw::crHourGlass), SystemCursor(IDC_WAIT));
-    EXPECT_EQ(fw::App().GetCursor(fw::crDefault), SystemCursor(IDC_ARROW));
+    EXPECT_EQ(fw::Application::Instance().GetCursor(fw::crHandPoint), SystemCursor(IDC_HAND));
+    EXPECT_EQ(fw::Application::Instance().GetCursor(fw::crHourGlass), SystemCursor(IDC_WAIT));
+    EXPECT_EQ(fw::Application::Instance().GetCursor(fw::crDefault), SystemCursor(IDC_ARROW));
 }
 
 TEST(ApplicationCursors, ScreenCursorShowsOnEveryWindowOfTheProgram) {
@@ -68,14 +68,14 @@ TEST(ApplicationCursors, ScreenCursorShowsOnEveryWindowOfTheProgram) {
     MoveMouse(overB.x, overB.y);
     EXPECT_EQ(::GetCursor(), SystemCursor(IDC_HAND));
 
-    fw::App().SetScreenCursor(fw::crHourGlass);
+    fw::Application::Instance().SetScreenCursor(fw::crHourGlass);
     EXPECT_EQ(::GetCursor(), SystemCursor(IDC_WAIT)) << "at once";
     for (POINT p : {overA, overBForm, overB, overA}) {
         MoveMouse(p.x, p.y);
         PumpFor(30);
         EXPECT_EQ(::GetCursor(), SystemCursor(IDC_WAIT)) << p.x << "," << p.y;
     }
-    fw::App().SetScreenCursor(fw::crDefault);
+    fw::Application::Instance().SetScreenCursor(fw::crDefault);
     EXPECT_EQ(::GetCursor(), SystemCursor(IDC_HAND)) << "the control under the mouse chooses again at once";
     MoveMouse(overBForm.x, overBForm.y);
     EXPECT_EQ(::GetCursor(), SystemCursor(IDC_ARROW));
@@ -90,7 +90,7 @@ TEST(ApplicationLoop, HandleMessageWaitsForTheNextMessage) {
         return std::nullopt;
     };
     HWND wnd = form.Handle();
-    fw::App().ProcessMessages();
+    fw::Application::Instance().ProcessMessages();
     const ULONGLONG start = ::GetTickCount64();
     std::thread poster([wnd] {
         ::Sleep(300);
@@ -98,7 +98,7 @@ TEST(ApplicationLoop, HandleMessageWaitsForTheNextMessage) {
     });
     int calls = 0;
     while (!pinged && calls < 1000 && ::GetTickCount64() - start < 3000) {
-        fw::App().HandleMessage();
+        fw::Application::Instance().HandleMessage();
         ++calls;
     }
     poster.join();
@@ -113,11 +113,11 @@ TEST(ApplicationLoop, IdleLoopUsesAlmostNoProcessorTime) {
         ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
     });
     ASSERT_NE(timer, 0u);
-    fw::App().ProcessMessages();
+    fw::Application::Instance().ProcessMessages();
     const ULONGLONG cpu0 = ThreadCpuMs(), start = ::GetTickCount64();
     int calls = 0;
     while (::GetTickCount64() - start < 1000) {
-        fw::App().HandleMessage();
+        fw::Application::Instance().HandleMessage();
         ++calls;
     }
     const ULONGLONG cpu = ThreadCpuMs() - cpu0;
@@ -128,9 +128,9 @@ TEST(ApplicationLoop, IdleLoopUsesAlmostNoProcessorTime) {
 }
 
 TEST(ApplicationWindow, MinimizeHidesTheMainFormAndRestoreBringsItBackInPlace) {
-    fw::Application& app = fw::App();
+    fw::Application& app = fw::Application::Instance();
     struct Cleanup {
-        ~Cleanup() { fw::App().DestroyForms(); }
+        ~Cleanup() { fw::Application::Instance().DestroyForms(); }
     } cleanup;
     auto& form = app.CreateForm<HookedForm>();
     ASSERT_EQ(app.MainForm(), &form);

@@ -57,29 +57,29 @@ TEST(Destruction, FormGoesWhileAChildHasTheFocusAndAnotherHoldsTheCapture) {
     HWND wnd = f.form->Handle();
     EXPECT_EQ(::GetCapture(), wnd);
     PumpIdle();
-    EXPECT_EQ(fw::App().MouseControl(), f.catcher);
+    EXPECT_EQ(fw::Application::Instance().MouseControl(), f.catcher);
 
     f.form.reset();
-    EXPECT_EQ(fw::App().MouseControl(), nullptr);
+    EXPECT_EQ(fw::Application::Instance().MouseControl(), nullptr);
     EXPECT_FALSE(::IsWindow(wnd));
     EXPECT_EQ(::GetCapture(), nullptr);
     // The loop goes on with the button released over where the form was.
     MouseButton(true, false);
     PumpFor(100);
-    fw::App().Idle();
+    fw::Application::Instance().Idle();
     MoveMouse(20, 20);
-    EXPECT_EQ(fw::App().MouseControl(), nullptr);
+    EXPECT_EQ(fw::Application::Instance().MouseControl(), nullptr);
 }
 
 TEST(Destruction, FormGoesWhileTheMouseIsOverANestedWindowlessControl) {
     BusyForm f;
     MoveMouse(300 + 10 + 5 + 20, 300 + 60 + 5 + 20);
     PumpIdle();
-    ASSERT_EQ(fw::App().MouseControl(), f.inner);
+    ASSERT_EQ(fw::Application::Instance().MouseControl(), f.inner);
     f.panel->SetFocus();
     PumpUntil([&] { return ::GetFocus() == f.panel->Handle(); });
     f.form.reset();
-    EXPECT_EQ(fw::App().MouseControl(), nullptr);
+    EXPECT_EQ(fw::Application::Instance().MouseControl(), nullptr);
     PumpFor(50);
 }
 
@@ -91,7 +91,7 @@ TEST(Destruction, ChildDestroyedAloneLeavesTheFormConsistent) {
     MouseButton(true, true);
     ASSERT_TRUE(PumpUntil([&] { return f.form->CapturedChild() == f.catcher; }));
     PumpIdle();
-    ASSERT_EQ(fw::App().MouseControl(), f.catcher);
+    ASSERT_EQ(fw::Application::Instance().MouseControl(), f.catcher);
 
     // The capture holder goes: the form forgets it, and so does the application.
     auto& list = const_cast<std::vector<std::unique_ptr<fw::Control>>&>(f.form->Controls());
@@ -101,7 +101,7 @@ TEST(Destruction, ChildDestroyedAloneLeavesTheFormConsistent) {
             break;
         }
     EXPECT_EQ(f.form->CapturedChild(), nullptr);
-    EXPECT_EQ(fw::App().MouseControl(), nullptr);
+    EXPECT_EQ(fw::Application::Instance().MouseControl(), nullptr);
     MouseButton(true, false);
     PumpFor(100);
 }

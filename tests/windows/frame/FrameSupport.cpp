@@ -83,15 +83,10 @@ DibSurface::DibSurface(int w, int h, COLORREF fill) : w_(w), h_(h) {
     bmp_.reset(::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     bits_ = static_cast<std::uint32_t*>(bits);
     dc_.reset(::CreateCompatibleDC(nullptr));
-    old_ = ::SelectObject(dc_.get(), bmp_.get());
+    selection_.emplace(dc_.get(), bmp_.get());
     const std::uint32_t v = (GetRValue(fill) << 16) | (GetGValue(fill) << 8) | GetBValue(fill);
     for (int i = 0; i < w * h; ++i)
         bits_[i] = v;
-}
-
-DibSurface::~DibSurface() {
-    if (old_)
-        ::SelectObject(dc_.get(), old_);
 }
 
 COLORREF DibSurface::Pixel(int x, int y) const noexcept {

@@ -50,14 +50,13 @@ public:
     DibSurface(int w, int h, COLORREF fill);
     DibSurface(const DibSurface&) = delete;
     DibSurface& operator=(const DibSurface&) = delete;
-    ~DibSurface();
     HDC dc() const noexcept { return dc_.get(); }
     COLORREF Pixel(int x, int y) const noexcept;
 
 private:
     fw::UniqueDC dc_;
     fw::UniqueBitmap bmp_;
-    HGDIOBJ old_ = nullptr;
+    std::optional<fw::ScopedSelect> selection_; // undone before the bitmap and the DC go
     std::uint32_t* bits_ = nullptr;
     int w_, h_;
 };

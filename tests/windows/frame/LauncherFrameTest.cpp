@@ -122,7 +122,7 @@ TEST_F(LauncherFrame, WindowTextLacksTheFullStopThatTheApplicationTitleHas) {
     EXPECT_STREQ(text, L"Orvalis");
     EXPECT_EQ(form_->Caption(), L"Orvalis");
 
-    HWND app = fw::App().Handle();
+    HWND app = fw::Application::Instance().Handle();
     ::GetWindowTextW(app, text, 64);
     EXPECT_STREQ(text, L"Orvalis.");
     EXPECT_EQ(::GetWindow(Wnd(), GW_OWNER), app) << "the application window carries the taskbar button";
@@ -141,7 +141,8 @@ TEST_F(LauncherFrame, IconIsMainIcon) {
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Wnd(), WM_GETICON, ICON_BIG, 0)), big);
     EXPECT_EQ(reinterpret_cast<HICON>(::SendMessageW(Wnd(), WM_GETICON, ICON_SMALL, 0)), small);
     // The taskbar button shows the application window's class icon.
-    EXPECT_NE(reinterpret_cast<HICON>(::GetClassLongPtrW(fw::App().Handle(), GCLP_HICON)), nullptr);
+    EXPECT_NE(reinterpret_cast<HICON>(::GetClassLongPtrW(fw::Application::Instance().Handle(), GCLP_HICON)),
+              nullptr);
 }
 
 TEST_F(LauncherFrame, FontIsTahoma11AndTheSkinInheritsIt) {

@@ -64,7 +64,7 @@ HINSTANCE WINAPI FakeShell(HWND owner, LPCWSTR op, LPCWSTR file, LPCWSTR params,
     shellCall.directoryNull = dir == nullptr;
     shellCall.show = show;
     shellCall.depth = UtilFuncs::BusyDepth();
-    shellCall.screenCursor = fw::App().ScreenCursor();
+    shellCall.screenCursor = fw::Application::Instance().ScreenCursor();
     shellCall.cursor = ::GetCursor();
     return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(ERROR_FILE_NOT_FOUND));
 }
@@ -83,12 +83,12 @@ TEST_F(Busy, NestedSectionsKeepTheBusyCursorUntilTheOutermostEnds) {
     EXPECT_EQ(::GetCursor(), Wait());
     UtilFuncs::EndBusy();
     EXPECT_EQ(UtilFuncs::BusyDepth(), 1);
-    EXPECT_EQ(fw::App().ScreenCursor(), fw::crHourGlass);
+    EXPECT_EQ(fw::Application::Instance().ScreenCursor(), fw::crHourGlass);
     EXPECT_EQ(::GetCursor(), Wait());
 
     UtilFuncs::EndBusy();
     EXPECT_EQ(UtilFuncs::BusyDepth(), 0);
-    EXPECT_EQ(fw::App().ScreenCursor(), fw::crDefault);
+    EXPECT_EQ(fw::Application::Instance().ScreenCursor(), fw::crDefault);
     EXPECT_EQ(::GetCursor(), Arrow());
 
     // One end too many changes nothing, not even the cursor someone set since.
@@ -128,7 +128,7 @@ TEST_F(Busy, EndingTheLastSectionShowsTheCursorOfTheControlUnderTheMouseAtOnce) 
 TEST_F(Busy, OpeningAPathThatDoesNotExistReturnsWithTheDefaultCursorBack) {
     UtilFuncs::OpenWithShell(L"C:\\no such folder\\no such tool.exe");
     EXPECT_EQ(UtilFuncs::BusyDepth(), 0);
-    EXPECT_EQ(fw::App().ScreenCursor(), fw::crDefault);
+    EXPECT_EQ(fw::Application::Instance().ScreenCursor(), fw::crDefault);
     EXPECT_EQ(::GetCursor(), Arrow());
     UtilFuncs::OpenWithShell(L"");
     EXPECT_EQ(UtilFuncs::BusyDepth(), 0);
@@ -140,7 +140,8 @@ TEST_F(Busy, ShellIsAskedToOpenTheExactPathWithTheBusyCursorShown) {
     const std::wstring path = L"C:\\Program Files\\Orvalis Suite\\Data Disc.exe";
     UtilFuncs::OpenWithShell(path);
     EXPECT_EQ(shellCall.calls, 1);
-    EXPECT_EQ(shellCall.owner, fw::App().Handle()) << "the window that carries the taskbar button";
+    EXPECT_EQ(shellCall.owner, fw::Application::Instance().Handle())
+        << "the window that carries the taskbar button";
     EXPECT_EQ(shellCall.operation, L"open");
     EXPECT_EQ(shellCall.file, path);
     EXPECT_TRUE(shellCall.parametersNull);
@@ -168,7 +169,7 @@ TEST_F(Busy, BusySectionEndsWhenTheShellCallThrows) {
     EXPECT_THROW(UtilFuncs::OpenWithShell(L"C:\\tool.exe"), std::runtime_error);
     EXPECT_EQ(shellCall.calls, 1);
     EXPECT_EQ(UtilFuncs::BusyDepth(), 0);
-    EXPECT_EQ(fw::App().ScreenCursor(), fw::crDefault);
+    EXPECT_EQ(fw::Application::Instance().ScreenCursor(), fw::crDefault);
     EXPECT_EQ(::GetCursor(), Arrow());
 }
 

@@ -69,8 +69,7 @@ TEST(WindowRegionFromBitmap, RegionGoesToTheWindowOnSuccessAndAllOthersAreFreed)
 TEST(WindowRegionFromBitmap, RegionIsFreedWhenTheWindowRefusesIt) {
     fw::Bitmap b = PatternGlyph(20, 6);
     b.SetPixel(5, 2, kKey);
-    HWND gone = MakePopup();
-    ::DestroyWindow(gone);
+    HWND gone = fw::UniqueWindow(MakePopup()).get(); // destroyed at once
     for (HWND wnd : {gone, static_cast<HWND>(nullptr)}) {
         RegionWatch watch;
         ASSERT_TRUE(watch.Installed());
