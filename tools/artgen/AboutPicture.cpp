@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Motif.h"
 #include "Raster.h"
+#include "core/Scale.h"
 
 #include <cmath>
 #include <cstdint>
@@ -23,21 +24,25 @@ const Color kNameColour = Rgb(68, 92, 97);
 // Transparent pixels are white, so that a blend that ignores alpha shows a white box.
 const Color kGround = Rgb(255, 255, 255, 0);
 
-bool InBox(const Box& b, int x, int y) {
-    return x >= b.x0 && x < b.x1 && y >= b.y0 && y < b.y1;
+// Whether pixel (x, y) of the image lies in the design box, at the image's scale.
+bool InBox(const Raster& image, const Box& b, int x, int y) {
+    const float s = image.Scale();
+    return x >= b.x0 * s && x < b.x1 * s && y >= b.y0 * s && y < b.y1 * s;
 }
 
 // The largest bold face whose ink fits the name box's height, drawn extended (up to half as
 // wide again) and letter-spaced so that the name spans its box under the disc.
 void DrawName(Raster& image) {
     const std::string name = "Orvalis";
-    const float boxWidth = kNameBox.x1 - kNameBox.x0;
-    const float boxHeight = kNameBox.y1 - kNameBox.y0;
+    // The fit runs in pixels of the image, on the font at the image's scale.
+    const float s = image.Scale();
+    const float boxWidth = (kNameBox.x1 - kNameBox.x0) * s;
+    const float boxHeight = (kNameBox.y1 - kNameBox.y0) * s;
     auto fits = [&](const Font& font) {
         const Box ink = font.InkBounds(name);
-        return ink.y1 - ink.y0 <= boxHeight && ink.x1 - ink.x0 <= boxWidth - 4;
+        return ink.y1 - ink.y0 <= boxHeight && ink.x1 - ink.x0 <= boxWidth - 4 * s;
     };
-    int size = 30;
+    int size = image.Px(30);
     while (size > 6 && !fits(Font(TahomaBold(), size, size + 1))) {
         --size;
     }
@@ -46,7 +51,7 @@ void DrawName(Raster& image) {
         ++width;
     }
     Font font(TahomaBold(), size, width);
-    font.SetEmbolden(0.5f);
+    font.SetEmbolden(0.5f * s);
     int tracking = 0;
     font.SetTracking(1);
     while (fits(font)) {
@@ -54,9 +59,10 @@ void DrawName(Raster& image) {
     }
     font.SetTracking(tracking);
     const Box ink = font.InkBounds(name);
-    const int x = static_cast<int>(std::lround(kNameBox.x0 + (boxWidth - (ink.x1 - ink.x0)) / 2 - ink.x0));
+    const int x =
+        static_cast<int>(std::lround(kNameBox.x0 * s + (boxWidth - (ink.x1 - ink.x0)) / 2 - ink.x0));
     const int baseline =
-        static_cast<int>(std::lround(kNameBox.y0 + (boxHeight - (ink.y1 - ink.y0)) / 2 - ink.y0));
+        static_cast<int>(std::lround(kNameBox.y0 * s + (boxHeight - (ink.y1 - ink.y0)) / 2 - ink.y0));
     font.Draw(image, x, baseline, name, kNameColour);
 }
 
@@ -67,7 +73,7 @@ void Finish(Raster& image) {
     for (int y = 0; y < image.Height(); ++y) {
         for (int x = 0; x < image.Width(); ++x) {
             Color& c = image.At(x, y);
-            if (!InBox(kMotifBox, x, y) && !InBox(kNameBox, x, y)) {
+            if (!InBox(image, kMotifBox, x, y) && !InBox(image, kNameBox, x, y)) {
                 c = kGround;
             } else if (c.a < 1e-4f) {
                 c = kGround;
@@ -108,13 +114,19 @@ void WriteStoredPicture(const std::filesystem::path& file, const std::string& bi
 
 } // namespace
 
-void DrawAboutPicture(const Paths& paths) {
-    Raster image(kWidth, kHeight, kGround);
+void DrawAboutPicture(const Paths& paths, int dpi) {
+    Raster image(core::ScaleLength(kWidth, dpi), core::ScaleLength(kHeight, dpi), kGround, dpi);
     const MotifLook look = MotifIn(kMotifBox.x0, kMotifBox.y0, kMotifBox.x1 - kMotifBox.x0);
     DrawMotif(image, look);
     DrawName(image);
     Finish(image);
 
+    if (dpi != core::kDesignDpi) {
+        // The rows of the 32-bit bitmap, straight alpha, compressed; the program builds the
+        // stored form from them.
+        WritePngRgba(paths.resources / PictureFile("about.bmp", dpi), image);
+        return;
+    }
     const std::filesystem::path bitmap = paths.resources / "about.bmp";
     WriteBmp32(bitmap, image);
     WriteStoredPicture(paths.resources / "about.picture", ReadAll(bitmap));

@@ -104,6 +104,14 @@ void WriteBmp32(const std::filesystem::path& file, const Raster& image) {
 void WriteIco(const std::filesystem::path& file, const std::vector<Raster>& images) {
     std::vector<Bytes> entries;
     for (const Raster& image : images) {
+        if (image.Width() >= 256) {
+            Bytes png;
+            for (char c : PngRgba(image)) {
+                png.U8(static_cast<unsigned char>(c));
+            }
+            entries.push_back(std::move(png));
+            continue;
+        }
         const Bytes xorRows = PixelRows(image, 32);
         // The AND mask marks fully transparent pixels for readers that ignore alpha.
         Bytes andRows;

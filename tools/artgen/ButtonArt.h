@@ -23,16 +23,17 @@ inline constexpr const ButtonLayout& kButtonHelp = ui::layout::Button("ButtonHel
 inline constexpr const ButtonLayout& kButtonAbout = ui::layout::Button("ButtonAbout");
 inline constexpr const ButtonLayout& kButtonHome = ui::layout::Button("ButtonHome");
 
-// The part of the skin face behind the button.
+// The part of the skin face behind the button, where the button lies at the skin's scale: a
+// raster of the button's scaled size whose design origin is the button's top-left corner.
 Raster SkinBehind(const Raster& skin, const ButtonLayout& button);
 
-// resources/buttons/<name>.<state>.bmp
+// buttons/<name>.<state>.bmp at 100%, scaled/<percent>/buttons/<name>.<state>.png otherwise.
 void SaveButtonPicture(const Paths& paths, const ButtonLayout& button, ui::layout::PictureState state,
                        const Raster& picture);
 
-// The large buttons' pressed picture: the hover picture moved one pixel left and one down,
-// except the last kPressedFixedRows rows, which stay. The vacated top row and right column repeat
-// the nearest hover pixel: pressed(x, y) = hover(min(x + 1, w - 1), max(y - 1, 0)).
+// The large buttons' pressed picture: the hover picture moved d = Px(1) pixels left and down,
+// except its last Px(kPressedFixedRows) rows, which stay. The vacated top rows and right
+// columns repeat the nearest hover pixel: pressed(x, y) = hover(min(x + d, w - 1), max(y - d, 0)).
 Raster PressedFromHover(const Raster& hover);
 
 void DrawTitleButtons(const Paths& paths, const Raster& skin);

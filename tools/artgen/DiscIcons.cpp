@@ -102,7 +102,7 @@ void PaintDisc(Raster& target, const DiscPlace& disc, const DiscColors& colors) 
 
 void PaintDiscGlow(Raster& target, const DiscPlace& disc) {
     const Point c = disc.centre;
-    Raster halo(target.Width(), target.Height());
+    Raster halo = target.Blank();
     halo.Fill(Subtract(Circle(c.x, c.y, disc.radius + 2.5f), Circle(c.x, c.y, disc.radius - 5)),
               Rgb(255, 255, 255));
     target.Draw(halo.Blurred(3.0f), 0, 0, 1.0f);
@@ -133,7 +133,7 @@ void PaintFlameAndStick(Raster& target, const DiscPlace& disc) {
     const std::vector<Point> core =
         Spline(d.Ps({{0, 4}, {8, 0}, {10, -9}, {5, -18}, {0, -25}, {-4, -17}, {-9, -9}, {-7, 1}}), true, 10);
     const Point base = d.P(0, 6), tip = d.P(0, -36);
-    Raster glow(target.Width(), target.Height());
+    Raster glow = target.Blank();
     glow.Fill(Polygon(outer), Rgb(255, 120, 20));
     target.Draw(glow.Blurred(d.S(2.4f)), 0, 0, 0.7f);
     target.Fill(
@@ -143,7 +143,7 @@ void PaintFlameAndStick(Raster& target, const DiscPlace& disc) {
                 Linear(base, d.P(0, -25), {{0, Rgb(255, 252, 214)}, {1, Rgb(255, 206, 60, 0.6f)}}));
 
     // Glowing yellow tip.
-    Raster spark(target.Width(), target.Height());
+    Raster spark = target.Blank();
     spark.Fill(Circle(stickTip.x, stickTip.y, d.S(4.5f)), Rgb(255, 236, 90));
     target.Draw(spark.Blurred(d.S(2.6f)), 0, 0, 1.0f);
     target.Fill(Circle(stickTip.x, stickTip.y, d.S(2.6f)),
@@ -192,13 +192,16 @@ void PaintFilmStrip(Raster& target, const DiscPlace& disc) {
 void PaintDiscLabel(Raster& target, const DiscPlace& disc, const char* text, Point centre, int size,
                     Color c) {
     (void)disc;
-    Font font(TahomaRegular(), size);
-    font.SetEmbolden(static_cast<float>(size) / 11.0f);
+    // The label is set at the target's scale: size and centre in pixels of the target.
+    const float s = target.Scale();
+    Font font(TahomaRegular(), target.Px(size));
+    font.SetEmbolden(static_cast<float>(size) * s / 11.0f);
     const Box ink = font.InkBounds(text);
-    const int penX = static_cast<int>(std::lround(centre.x - (ink.x0 + ink.x1) / 2));
-    const int baseline = static_cast<int>(std::lround(centre.y - (ink.y0 + ink.y1) / 2));
+    const int penX = static_cast<int>(std::lround(centre.x * s - (ink.x0 + ink.x1) / 2));
+    const int baseline = static_cast<int>(std::lround(centre.y * s - (ink.y0 + ink.y1) / 2));
     const Color shade = c.r + c.g + c.b > 380 ? Rgb(30, 10, 50) : Rgb(255, 255, 255);
-    font.Draw(target, penX + 1, baseline + 1, text, shade, 0.45f);
+    const int offset = target.Px(1);
+    font.Draw(target, penX + offset, baseline + offset, text, shade, 0.45f);
     font.Draw(target, penX, baseline, text, c);
 }
 

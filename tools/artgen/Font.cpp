@@ -133,11 +133,12 @@ Raster Font::Mask(int width, int height, int x, int baseline, const std::string&
 void Font::Draw(Raster& target, int x, int baseline, const std::string& text, const Paint& paint,
                 float opacity) const {
     const Raster mask = Mask(target.Width(), target.Height(), x, baseline, text);
+    const float s = target.Scale();
     for (int y = 0; y < target.Height(); ++y) {
         for (int px = 0; px < target.Width(); ++px) {
             const float a = mask.At(px, y).a;
             if (a > 0) {
-                target.Blend(px, y, paint(px + 0.5f, y + 0.5f), a * opacity);
+                target.Blend(px, y, paint((px + 0.5f) / s, (y + 0.5f) / s), a * opacity);
             }
         }
     }

@@ -114,12 +114,78 @@ MotifLook Look16() {
     return look;
 }
 
+// The same look at k times the size, for the sizes between two hand-laid ones; the callers put
+// the disc's edge back on whole pixels.
+MotifLook ScaledLook(MotifLook look, float k) {
+    auto point = [k](Point& p) { p = {p.x * k, p.y * k}; };
+    DiscLook& d = look.disc;
+    point(d.centre);
+    for (float* v : {&d.radius, &d.holeRadius, &d.hubRadius, &d.mirrorRadius, &d.rimWidth}) {
+        *v *= k;
+    }
+    FlameLook& f = look.flame;
+    point(f.base);
+    for (float* v : {&f.height, &f.width, &f.rim, &f.glow}) {
+        *v *= k;
+    }
+    ArmLook& a = look.arm;
+    point(a.pivot);
+    point(a.bend);
+    point(a.head);
+    for (float* v : {&a.pivotRadius, &a.width, &a.headLength, &a.headWidth}) {
+        *v *= k;
+    }
+    look.shadow *= k;
+    return look;
+}
+
+// Windows asks for 20, 40 and 64 pixels at 125%, 250% (and 200% for some views) and in
+// large views, and for 256 in the largest ones.
+MotifLook Look64() {
+    MotifLook look = ScaledLook(Look48(), 64.0f / 48.0f);
+    look.disc.centre = {29, 33};
+    look.disc.radius = 28;
+    look.disc.seams = 0.35f;
+    look.flame.base = look.disc.centre;
+    look.arm.pivot = {55.5f, 55.5f};
+    look.arm.pivotRadius = 5.5f;
+    return look;
+}
+
+MotifLook Look40() {
+    MotifLook look = ScaledLook(Look48(), 40.0f / 48.0f);
+    look.disc.centre = {18.5f, 21.5f};
+    look.disc.radius = 17.5f;
+    look.flame.base = look.disc.centre;
+    look.arm.pivot = {34.5f, 34.5f};
+    look.arm.pivotRadius = 3.5f;
+    return look;
+}
+
+MotifLook Look20() {
+    MotifLook look = ScaledLook(Look24(), 20.0f / 24.0f);
+    look.disc.centre = {9.5f, 10.5f};
+    look.disc.radius = 8.5f;
+    look.flame.base = look.disc.centre;
+    look.arm.pivot = {16.5f, 16.5f};
+    look.arm.pivotRadius = 2.2f;
+    return look;
+}
+
+// The full drawing, as the About picture has it, with room for its glow and shadow.
+MotifLook Look256() {
+    return MotifIn(4, 4, 248);
+}
+
 } // namespace
 
 void DrawIcon(const Paths& paths) {
     std::vector<Raster> images;
-    for (const auto& [size, look] : {std::pair{48, Look48()}, std::pair{32, Look32()},
-                                     std::pair{24, Look24()}, std::pair{16, Look16()}}) {
+    // The four sizes of 100% first, as they always were; the larger scales' sizes after them.
+    for (const auto& [size, look] :
+         {std::pair{48, Look48()}, std::pair{32, Look32()}, std::pair{24, Look24()}, std::pair{16, Look16()},
+          std::pair{256, Look256()}, std::pair{64, Look64()}, std::pair{40, Look40()},
+          std::pair{20, Look20()}}) {
         Raster image(size, size, Rgb(255, 255, 255, 0));
         DrawMotif(image, look);
         images.push_back(std::move(image));

@@ -18,12 +18,14 @@ struct LargeButton {
 
 void PaintCaption(Raster& picture, const char* caption) {
     // Wine's bold face is barely heavier at this size; a thickened regular face reads as bold.
-    Font font(TahomaRegular(), 11);
-    font.SetEmbolden(1.0f);
+    // Text is rendered at the picture's own scale, never scaled as pixels.
+    Font font(TahomaRegular(), picture.Px(11));
+    font.SetEmbolden(1.0f * picture.Scale());
     const int width = font.Measure(caption);
     const int penX = (picture.Width() - width) / 2;
-    font.Draw(picture, penX, kCaptionBaseline + 1, caption, Rgb(0, 0, 0), 0.6f);
-    font.Draw(picture, penX, kCaptionBaseline, caption, Rgb(255, 255, 255));
+    const int baseline = picture.Px(kCaptionBaseline);
+    font.Draw(picture, penX, baseline + picture.Px(1), caption, Rgb(0, 0, 0), 0.6f);
+    font.Draw(picture, penX, baseline, caption, Rgb(255, 255, 255));
 }
 
 Raster PaintLarge(const Raster& skin, const LargeButton& large, bool hover) {

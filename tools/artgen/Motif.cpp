@@ -137,7 +137,7 @@ void DrawFlame(Raster& target, const FlameLook& f, int samples) {
     const float top = f.base.y - f.height;
     const float bottom = f.base.y + f.width * 0.1f;
     const Shape outer = FlameShape(f, 1.0f, f.tongues);
-    Raster flame(target.Width(), target.Height());
+    Raster flame = target.Blank();
     flame.Fill(outer,
                Vertical(bottom, top,
                         {{0.0f, Rgb(255, 168, 44)}, {0.5f, Rgb(250, 116, 24)}, {1.0f, Rgb(222, 58, 16)}}),
@@ -306,18 +306,20 @@ MotifLook MotifIn(float x0, float y0, float size) {
 
 void DrawMotif(Raster& target, const MotifLook& look) {
     const DiscLook& d = look.disc;
-    Raster disc(target.Width(), target.Height());
+    Raster disc = target.Blank();
     FillSampled(
         disc, Box{d.centre.x - d.radius, d.centre.y - d.radius, d.centre.x + d.radius, d.centre.y + d.radius},
         [&d](float x, float y) { return DiscSample(d, x, y); }, look.samples);
 
-    Raster arm(target.Width(), target.Height());
+    Raster arm = target.Blank();
     DrawArm(arm, look.arm, look.samples);
 
     if (look.shadow > 0) {
-        const int dx = static_cast<int>(std::lround(look.shadow * 0.6f));
-        const int dy = static_cast<int>(std::lround(look.shadow));
-        Raster shadow(target.Width(), target.Height());
+        // Offsets in whole pixels of the target.
+        const float s = target.Scale();
+        const int dx = static_cast<int>(std::lround(look.shadow * 0.6f * s));
+        const int dy = static_cast<int>(std::lround(look.shadow * s));
+        Raster shadow = target.Blank();
         shadow.Draw(Tinted(disc, Rgb(40, 18, 64), 0.55f).Blurred(look.shadow * 0.9f), dx, dy);
         // The shadow falls beside the disc, not behind its clear hub and lip.
         for (int y = 0; y < shadow.Height(); ++y) {
@@ -330,8 +332,9 @@ void DrawMotif(Raster& target, const MotifLook& look) {
     target.Draw(disc, 0, 0);
     DrawFlame(target, look.flame, look.samples);
     if (look.shadow > 0) {
-        const int dx = static_cast<int>(std::lround(look.shadow * 0.8f));
-        const int dy = static_cast<int>(std::lround(look.shadow * 1.2f));
+        const float s = target.Scale();
+        const int dx = static_cast<int>(std::lround(look.shadow * 0.8f * s));
+        const int dy = static_cast<int>(std::lround(look.shadow * 1.2f * s));
         target.Draw(Tinted(arm, Rgb(20, 10, 40), 0.45f).Blurred(look.shadow), dx, dy);
     }
     target.Draw(arm, 0, 0);

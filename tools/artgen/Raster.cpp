@@ -1,12 +1,26 @@
 #include "Raster.h"
 
+#include "core/Scale.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace artgen {
 
-Raster::Raster(int width, int height, Color fill)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill) {}
+Raster::Raster(int width, int height, Color fill, int dpi)
+    : width_(width), height_(height), dpi_(dpi), scale_(static_cast<float>(dpi) / 96.0f),
+      pixels_(static_cast<size_t>(width) * height, fill) {}
+
+int Raster::Px(int designLength) const {
+    return core::ScaleLength(designLength, dpi_);
+}
+
+float Raster::Snap(float design) const {
+    if (dpi_ == 96) {
+        return design;
+    }
+    return std::round(design * scale_) / scale_;
+}
 
 void Raster::Blend(int x, int y, Color c, float coverage) {
     if (!Contains(x, y)) {
@@ -32,10 +46,11 @@ void Raster::Set(int x, int y, Color c) {
 }
 
 void Raster::Fill(const Shape& shape, const Paint& paint, float opacity, int samples) {
-    const int x0 = std::max(0, static_cast<int>(std::floor(shape.bounds.x0)) - 1);
-    const int y0 = std::max(0, static_cast<int>(std::floor(shape.bounds.y0)) - 1);
-    const int x1 = std::min(width_, static_cast<int>(std::ceil(shape.bounds.x1)) + 1);
-    const int y1 = std::min(height_, static_cast<int>(std::ceil(shape.bounds.y1)) + 1);
+    const float s = scale_;
+    const int x0 = std::max(0, static_cast<int>(std::floor(shape.bounds.x0 * s)) - 1);
+    const int y0 = std::max(0, static_cast<int>(std::floor(shape.bounds.y0 * s)) - 1);
+    const int x1 = std::min(width_, static_cast<int>(std::ceil(shape.bounds.x1 * s)) + 1);
+    const int y1 = std::min(height_, static_cast<int>(std::ceil(shape.bounds.y1 * s)) + 1);
     const float step = 1.0f / static_cast<float>(samples);
     const float total = static_cast<float>(samples * samples);
     for (int y = y0; y < y1; ++y) {
@@ -43,13 +58,14 @@ void Raster::Fill(const Shape& shape, const Paint& paint, float opacity, int sam
             int hits = 0;
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
-                    if (shape.inside(x + (sx + 0.5f) * step, y + (sy + 0.5f) * step)) {
+                    if (shape.inside((x + (sx + 0.5f) * step) / s, (y + (sy + 0.5f) * step) / s)) {
                         ++hits;
                     }
                 }
             }
             if (hits > 0) {
-                Blend(x, y, paint(x + 0.5f, y + 0.5f), opacity * static_cast<float>(hits) / total);
+                Blend(x, y, paint((x + 0.5f) / s, (y + 0.5f) / s),
+                      opacity * static_cast<float>(hits) / total);
             }
         }
     }
@@ -68,7 +84,7 @@ void Raster::Draw(const Raster& src, int x, int y, float opacity) {
 }
 
 Raster Raster::Crop(int x, int y, int width, int height) const {
-    Raster out(width, height);
+    Raster out(width, height, Color{}, dpi_);
     for (int cy = 0; cy < height; ++cy) {
         for (int cx = 0; cx < width; ++cx) {
             if (Contains(x + cx, y + cy)) {
@@ -79,7 +95,8 @@ Raster Raster::Crop(int x, int y, int width, int height) const {
     return out;
 }
 
-Raster Raster::Blurred(float sigma) const {
+Raster Raster::Blurred(float designSigma) const {
+    const float sigma = designSigma * scale_;
     const int radius = std::max(1, static_cast<int>(std::ceil(sigma * 3)));
     std::vector<float> kernel(static_cast<size_t>(2 * radius + 1));
     float sum = 0;
@@ -120,7 +137,7 @@ Raster Raster::Blurred(float sigma) const {
         return out;
     };
     const std::vector<Color> blurred = pass(pass(pre, true), false);
-    Raster result(width_, height_);
+    Raster result = Blank();
     for (size_t i = 0; i < blurred.size(); ++i) {
         const Color& c = blurred[i];
         result.pixels_[i] = c.a > 1e-6f ? Color{c.r / c.a, c.g / c.a, c.b / c.a, c.a} : Color{};

@@ -1,7 +1,11 @@
 // Drawing layer of the artwork generator: a straight-alpha float raster with
 // anti-aliased shapes, gradients, FreeType text and BMP/ICO writers.
 //
-// Coordinates: pixel (x, y) covers the square [x, x+1) x [y, y+1), y down.
+// Coordinates: artwork is designed at 96 dpi. A raster drawn at another scale s = dpi / 96
+// keeps its design coordinates: shapes, paints, blur radii and sample points are given in
+// design units, and its pixel (x, y) covers the design square [x/s, (x+1)/s) x [y/s, (y+1)/s),
+// y down. At 96 dpi both are the same. Pixel positions handed to Draw, Crop, Set and At are
+// pixels of the raster itself.
 // Colour channels r, g, b are 0..255, alpha a is 0..1, never premultiplied.
 #pragma once
 
@@ -81,10 +85,25 @@ Shape Translate(Shape s, float dx, float dy);
 class Raster {
 public:
     Raster() = default;
-    Raster(int width, int height, Color fill = Color{});
+    Raster(int width, int height, Color fill = Color{}, int dpi = 96);
 
     int Width() const { return width_; }
     int Height() const { return height_; }
+    int Dpi() const { return dpi_; }
+    // Pixels per design unit.
+    float Scale() const { return scale_; }
+    // A design length in whole pixels of this raster, by the one scaling rule.
+    int Px(int designLength) const;
+    // The design pixel that pixel p of this raster shows, in integer division: the rule that
+    // keeps the skin's outline the 100% outline at every scale.
+    int DesignPixel(int p) const { return p * 96 / dpi_; }
+    // The design coordinate of pixel p's centre, measured like a pixel index (p at 96 dpi).
+    float DesignAt(int p) const { return (static_cast<float>(p) + 0.5f) / scale_ - 0.5f; }
+    // A design coordinate moved onto the nearest pixel edge of this raster, so that straight
+    // edges stay crisp at every scale; unchanged at 96 dpi, where the design is the grid.
+    float Snap(float design) const;
+    // A transparent raster of the same size and scale.
+    Raster Blank() const { return Raster(width_, height_, Color{}, dpi_); }
     bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
     Color& At(int x, int y) { return pixels_[static_cast<size_t>(y) * width_ + x]; }
     const Color& At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
@@ -101,12 +120,14 @@ public:
     void Draw(const Raster& src, int x, int y, float opacity = 1.0f);
     // Copies a region out (pixels outside are transparent).
     Raster Crop(int x, int y, int width, int height) const;
-    // Separable Gaussian blur of all four channels (premultiplied internally).
+    // Separable Gaussian blur of all four channels (premultiplied internally); sigma in design units.
     Raster Blurred(float sigma) const;
 
 private:
     int width_ = 0;
     int height_ = 0;
+    int dpi_ = 96;
+    float scale_ = 1.0f;
     std::vector<Color> pixels_;
 };
 
@@ -127,7 +148,8 @@ public:
     int Measure(const std::string& text) const;
     // Ink box of the text drawn at origin (0, baseline 0).
     Box InkBounds(const std::string& text) const;
-    // Draws the text with its pen starting at x and the baseline at y.
+    // Draws the text with its pen starting at x and the baseline at y, in pixels of the target
+    // (the font's size is in pixels too); the paint is evaluated at design coordinates.
     void Draw(Raster& target, int x, int baseline, const std::string& text, const Paint& paint,
               float opacity = 1.0f) const;
     void Draw(Raster& target, int x, int baseline, const std::string& text, Color c,
@@ -148,8 +170,15 @@ std::filesystem::path TahomaBold();
 void WriteBmp24(const std::filesystem::path& file, const Raster& image);
 // 32-bit BMP, BI_RGB, straight alpha in the fourth byte, bottom-up, 40-byte header.
 void WriteBmp32(const std::filesystem::path& file, const Raster& image);
-// Icon file with one 32-bit BMP-style entry per image (XOR rows BGRA bottom-up plus AND mask).
+// Icon file with one 32-bit BMP-style entry per image (XOR rows BGRA bottom-up plus AND mask);
+// a 256-pixel image is stored as PNG, as the icon format allows.
 void WriteIco(const std::filesystem::path& file, const std::vector<Raster>& images);
+
+// PNG, 8 bits per sample: RGB composited over black as in WriteBmp24, or RGBA with straight
+// alpha as in WriteBmp32; PngRgba gives the file's bytes.
+void WritePngRgb(const std::filesystem::path& file, const Raster& image);
+void WritePngRgba(const std::filesystem::path& file, const Raster& image);
+std::string PngRgba(const Raster& image);
 
 // 8-bit channel value as written to files: rounded and clamped.
 unsigned char ToByte(float channel);

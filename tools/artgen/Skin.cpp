@@ -1,6 +1,7 @@
 #include "Skin.h"
 
 #include "Artwork.h"
+#include "core/Scale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,48 +57,64 @@ bool IsOutline(int x, int y) {
     return IsFace(x, y) && (!IsFace(x - 1, y) || !IsFace(x + 1, y) || !IsFace(x, y - 1) || !IsFace(x, y + 1));
 }
 
-Color BandColor(int y) {
-    const float r = Ramp(static_cast<float>(y), {{179, 207}, {190, 201}, {216, 101}});
-    const float g = Ramp(static_cast<float>(y), {{179, 20}, {190, 18}, {216, 6}});
-    const float b = Ramp(static_cast<float>(y), {{179, 47}, {190, 42}, {216, 10}});
+// Rows as design coordinates measured like pixel indices: row y is y at 100%.
+Color BandColor(float y) {
+    const float r = Ramp(y, {{179, 207}, {190, 201}, {216, 101}});
+    const float g = Ramp(y, {{179, 20}, {190, 18}, {216, 6}});
+    const float b = Ramp(y, {{179, 47}, {190, 42}, {216, 10}});
     return Rgb(r, g, b);
 }
 
+// The per-pixel zones below are laid out on design pixels: each pixel takes the zone of the
+// design pixel it shows, so a one-pixel line is as many pixels wide as the scale, and the
+// gradients run on the pixel's own design coordinate.
 void PaintBody(Raster& face) {
-    for (int y = 0; y < kSkinHeight; ++y) {
-        const Color body = Gray(Ramp(static_cast<float>(y), {{33, 189}, {178, 156}}));
-        for (int x = 0; x <= kFaceRight; ++x) {
+    for (int y = 0; y < face.Height(); ++y) {
+        const Color body = Gray(Ramp(face.DesignAt(y), {{33, 189}, {178, 156}}));
+        for (int x = 0; x < face.Width() && face.DesignPixel(x) <= kFaceRight; ++x) {
             face.At(x, y) = body;
         }
     }
 }
 
 void PaintSideFrames(Raster& face) {
-    for (int y = kTitleBottom + 2; y < kBandTop; ++y) {
-        const float fy = static_cast<float>(y);
+    for (int y = 0; y < face.Height(); ++y) {
+        const int row = face.DesignPixel(y);
+        if (row < kTitleBottom + 2 || row >= kBandTop) {
+            continue;
+        }
+        const float fy = face.DesignAt(y);
         const float light = Ramp(fy, {{33, 197}, {120, 248}, {178, 196}});
-        for (int x = 1; x <= 10; ++x) {
+        for (int px = 0; px < face.Width(); ++px) {
+            const int column = face.DesignPixel(px);
+            // Column x of the left frame, mirrored at kFaceRight - x on the right.
+            const int x = column <= 10 ? column : kFaceRight - column;
+            if (x < 1 || x > 10) {
+                continue;
+            }
             float v = Lerp(150, 180, static_cast<float>(x - 1) / 9.0f);
             // The bevel darkens a little towards the band, as the body does.
             v -= Ramp(fy, {{33, 0}, {178, 10}});
             if (x == 5 || x == 6) {
                 v = x == 5 ? light : light - 8;
             }
-            face.At(x, y) = Gray(v);
-            face.At(kFaceRight - x, y) = Gray(v);
+            face.At(px, y) = Gray(v);
         }
     }
 }
 
 void PaintTitleStrip(Raster& face) {
-    for (int y = 1; y <= kTitleBottom + 1; ++y) {
-        const float fy = static_cast<float>(y);
-        float v =
-            Ramp(fy, {{1, 179}, {3, 222}, {5, 246}, {7, 255}, {11, 255}, {20, 222}, {29, 190}, {30, 209}});
-        if (y == kTitleBottom + 1) {
+    for (int y = 0; y < face.Height(); ++y) {
+        const int row = face.DesignPixel(y);
+        if (row < 1 || row > kTitleBottom + 1) {
+            continue;
+        }
+        float v = Ramp(face.DesignAt(y),
+                       {{1, 179}, {3, 222}, {5, 246}, {7, 255}, {11, 255}, {20, 222}, {29, 190}, {30, 209}});
+        if (row == kTitleBottom + 1) {
             v = 131;
         }
-        for (int x = 0; x <= kFaceRight; ++x) {
+        for (int x = 0; x < face.Width() && face.DesignPixel(x) <= kFaceRight; ++x) {
             face.At(x, y) = Gray(v);
         }
     }
@@ -106,15 +123,18 @@ void PaintTitleStrip(Raster& face) {
 // The product name, bold and extended so that its ink fills x 156..288, y 12..25.
 void PaintProductName(Raster& face) {
     const std::string name = "Orvalis";
-    constexpr int inkLeft = 156, inkTop = 12, inkWidth = 133, inkHeight = 14;
-    constexpr float weight = 1.6f;
+    constexpr int kInkLeft = 156, kInkTop = 12, kInkWidth = 133, kInkHeight = 14;
+    // The ink box in pixels of the face: the fit below runs on the font at the face's scale.
+    const int inkLeft = face.Px(kInkLeft), inkTop = face.Px(kInkTop);
+    const int inkWidth = face.Px(kInkWidth), inkHeight = face.Px(kInkHeight);
+    const float weight = 1.6f * face.Scale();
     // The largest size whose letters, with their light edge below, fit the height.
-    int size = 12;
-    for (int probeSize = 12; probeSize <= 26; ++probeSize) {
+    int size = face.Px(12);
+    for (int probeSize = face.Px(12); probeSize <= face.Px(26); ++probeSize) {
         Font probe(TahomaRegular(), probeSize);
         probe.SetEmbolden(weight);
         const Box ink = probe.InkBounds(name);
-        if (ink.y1 - ink.y0 <= inkHeight - 1) {
+        if (ink.y1 - ink.y0 <= inkHeight - face.Px(1)) {
             size = probeSize;
         }
     }
@@ -127,7 +147,7 @@ void PaintProductName(Raster& face) {
         return static_cast<int>(ink.x1 - ink.x0);
     };
     int width = size;
-    while (inkWidthOf(width + 1, 0) <= inkWidth - 18) {
+    while (inkWidthOf(width + 1, 0) <= inkWidth - face.Px(18)) {
         ++width;
     }
     int tracking = 0;
@@ -142,9 +162,9 @@ void PaintProductName(Raster& face) {
     const int penX = inkLeft + slack / 2 - static_cast<int>(ink.x0);
     const int baseline = inkTop - static_cast<int>(ink.y0);
     // A soft light edge below the letters seats them in the glossy strip.
-    font.Draw(face, penX, baseline + 1, name, Rgb(255, 255, 255), 0.6f);
+    font.Draw(face, penX, baseline + face.Px(1), name, Rgb(255, 255, 255), 0.6f);
     font.Draw(face, penX, baseline, name,
-              Vertical(static_cast<float>(inkTop), static_cast<float>(inkTop + inkHeight - 1),
+              Vertical(static_cast<float>(kInkTop), static_cast<float>(kInkTop + kInkHeight - 1),
                        {{0, Rgb(234, 30, 50)}, {0.4f, kProductRed}, {1, Rgb(206, 2, 23)}}));
 }
 
@@ -187,7 +207,7 @@ void PaintDisplayPanel(Raster& face) {
 
 void PaintRedBand(Raster& face) {
     const Shape band = RoundRect4(0, kBandTop, kFaceRight + 1, kSkinHeight, 5, 5, 0, 0);
-    face.Fill(band, [](float, float y) { return BandColor(static_cast<int>(y)); });
+    face.Fill(band, [](float, float y) { return BandColor(y - 0.5f); });
     // Gloss over the upper ten rows, strongest at the top.
     const Shape highlight = RoundRect4(2, kBandTop + 1, kFaceRight - 1, kBandTop + 11, 4, 4, 0, 0);
     face.Fill(highlight, [](float, float y) {
@@ -197,9 +217,11 @@ void PaintRedBand(Raster& face) {
 }
 
 void PaintOutline(Raster& face) {
-    for (int y = 0; y < kSkinHeight; ++y) {
-        for (int x = 0; x <= kFaceRight; ++x) {
-            if (!IsOutline(x, y)) {
+    for (int py = 0; py < face.Height(); ++py) {
+        const int y = face.DesignPixel(py);
+        const float fy = face.DesignAt(py);
+        for (int px = 0; px < face.Width(); ++px) {
+            if (!IsOutline(face.DesignPixel(px), y)) {
                 continue;
             }
             Color c;
@@ -207,16 +229,16 @@ void PaintOutline(Raster& face) {
                 c = Gray(131);
             } else if (y >= kBandTop) {
                 // Beside and below the band the outline takes the band's own dark reds.
-                const Color band = BandColor(y);
+                const Color band = BandColor(fy);
                 c = y == kSkinHeight - 1 || CornerSteps(y) > 0
-                        ? BandColor(kSkinHeight - 1)
+                        ? BandColor(static_cast<float>(kSkinHeight - 1))
                         : Rgb(band.r * 0.62f, band.g * 0.5f, band.b * 0.55f);
             } else if (y <= kTitleBottom + 1) {
-                c = Gray(Ramp(static_cast<float>(y), {{4, 131}, {32, 135}}));
+                c = Gray(Ramp(fy, {{4, 131}, {32, 135}}));
             } else {
-                c = Gray(Ramp(static_cast<float>(y), {{33, 135}, {178, 99}}));
+                c = Gray(Ramp(fy, {{33, 135}, {178, 99}}));
             }
-            face.At(x, y) = c;
+            face.At(px, py) = c;
         }
     }
 }
@@ -231,8 +253,8 @@ bool IsSkinKey(int x, int y) {
     return x < steps || x > kFaceRight - steps;
 }
 
-Raster PaintSkinFace() {
-    Raster face(kSkinWidth, kSkinHeight, Gray(0));
+Raster PaintSkinFace(int dpi) {
+    Raster face(core::ScaleLength(kSkinWidth, dpi), core::ScaleLength(kSkinHeight, dpi), Gray(0), dpi);
     PaintBody(face);
     PaintSideFrames(face);
     PaintTitleStrip(face);
@@ -243,17 +265,18 @@ Raster PaintSkinFace() {
     return face;
 }
 
-void DrawSkin(const Paths& paths) {
-    Raster skin = PaintSkinFace();
-    // The key is stamped last so that no anti-aliased edge blends towards it.
-    for (int y = 0; y < kSkinHeight; ++y) {
-        for (int x = 0; x < kSkinWidth; ++x) {
-            if (IsSkinKey(x, y)) {
+void DrawSkin(const Paths& paths, int dpi) {
+    Raster skin = PaintSkinFace(dpi);
+    // The key is stamped last so that no anti-aliased edge blends towards it, on exactly the
+    // pixels whose design pixel carries it: the outline at every scale is the 100% outline.
+    for (int y = 0; y < skin.Height(); ++y) {
+        for (int x = 0; x < skin.Width(); ++x) {
+            if (IsSkinKey(skin.DesignPixel(x), skin.DesignPixel(y))) {
                 skin.Set(x, y, kKey);
             }
         }
     }
-    WriteBmp24(paths.resources / ui::layout::kSkin.file, skin);
+    SaveOpaque(paths, ui::layout::kSkin.file, skin);
 }
 
 } // namespace artgen

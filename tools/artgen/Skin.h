@@ -14,7 +14,7 @@ inline constexpr int kFaceRight = kSkinWidth - 2; // last face column; column 44
 // four one-pixel corner steps of the 443-pixel-wide face.
 bool IsSkinKey(int x, int y);
 
-// The opaque face without the key pixels (they hold face colour too).
-Raster PaintSkinFace();
+// The opaque face at that scale without the key pixels (they hold face colour too).
+Raster PaintSkinFace(int dpi);
 
 } // namespace artgen
