@@ -1,5 +1,8 @@
 #include "ArtworkFiles.h"
 
+#include "PngFile.h"
+#include "core/Scale.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +15,18 @@ namespace artwork {
 std::filesystem::path ResourcesDir() {
     const char* other = std::getenv("ORVALIS_RESOURCES_DIR");
     return other && *other ? other : ORVALIS_RESOURCES_DIR;
+}
+
+std::filesystem::path PictureAt(const std::string& file100, int dpi) {
+    if (dpi == 96) {
+        return file100;
+    }
+    std::filesystem::path file = std::filesystem::path("scaled") / PercentName(dpi) / file100;
+    return file.replace_extension(".png");
+}
+
+std::string PercentName(int dpi) {
+    return std::to_string(core::ScalePercent(dpi));
 }
 
 int Distance(Rgb a, Rgb b) {
@@ -30,6 +45,19 @@ std::optional<ArtworkFile> LoadArtwork(const std::filesystem::path& file, std::s
         return std::nullopt;
     }
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (file.extension() == ".png") {
+        auto png = DecodePng(bytes, error);
+        if (!png) {
+            error = "unreadable " + file.string() + ": " + error;
+            return std::nullopt;
+        }
+        ArtworkFile art;
+        art.png = true;
+        art.pngColourType = png->colourType;
+        art.headerBitCount = png->bitmap.bitsPerPixel;
+        art.bitmap = std::move(png->bitmap);
+        return art;
+    }
     if (bytes.size() < 54) {
         error = "too short " + file.string();
         return std::nullopt;

@@ -1,4 +1,5 @@
 #include "ArtworkFiles.h"
+#include "PngFile.h"
 
 #include "core/StoredPicture.h"
 
@@ -50,11 +51,22 @@ struct IconImage {
     Rgb ColourAt(int x, int y) const { return {At(x, y)[2], At(x, y)[1], At(x, y)[0]}; }
 };
 
+// Windows picks the image closest to the size it needs: 16 and 32 at 100%, 20 and 40 at 125%,
+// 24 and 48 at 150%, 32 and 64 at 200%, 40 at 250%, 48 at 300%, 256 for the largest views.
+constexpr int kIconSizes[] = {48, 32, 24, 16, 256, 64, 40, 20};
+constexpr int kIconCount = static_cast<int>(std::size(kIconSizes));
+
 class IconTest : public ::testing::Test {
 protected:
     void SetUp() override {
         bytes_ = ReadBytes(ResourcesDir() / "orvalis.ico");
-        ASSERT_GE(bytes_.size(), 6u + 4 * 16) << "missing or short orvalis.ico";
+        ASSERT_GE(bytes_.size(), 6u + kIconCount * 16) << "missing or short orvalis.ico";
+    }
+
+    size_t EntryData(int index) const { return Field(bytes_, 6 + 16 * static_cast<size_t>(index) + 12, 4); }
+    bool IsPng(int index) const {
+        const size_t at = EntryData(index);
+        return at + 8 <= bytes_.size() && bytes_[at] == 0x89 && bytes_[at + 1] == 'P';
     }
 
     IconImage Image(int index) const {
@@ -62,7 +74,27 @@ protected:
         const size_t size = Field(bytes_, entry + 8, 4);
         const size_t at = Field(bytes_, entry + 12, 4);
         IconImage image;
-        if (at + size > bytes_.size() || Field(bytes_, at, 4) != 40) {
+        if (at + size > bytes_.size()) {
+            return image;
+        }
+        if (IsPng(index)) {
+            std::string error;
+            auto png = DecodePng(std::span(bytes_).subspan(at, size), error);
+            if (!png || png->colourType != 6) {
+                ADD_FAILURE() << "icon image " << index << ": " << (png ? "no alpha" : error);
+                return image;
+            }
+            image.width = png->bitmap.width;
+            image.height = png->bitmap.height;
+            image.bitCount = 32;
+            for (size_t p = 0; p < png->bitmap.pixels.size(); p += 4) {
+                const uint8_t* px = &png->bitmap.pixels[p];
+                image.pixels.push_back({px[0], px[1], px[2], px[3]});
+                image.maskSet.push_back(px[3] == 0); // a PNG image has no mask of its own
+            }
+            return image;
+        }
+        if (Field(bytes_, at, 4) != 40) {
             return image;
         }
         image.width = static_cast<int32_t>(Field(bytes_, at + 4, 4));
@@ -90,32 +122,35 @@ protected:
     std::vector<uint8_t> bytes_;
 };
 
-TEST_F(IconTest, HoldsFourBitmapImagesOf48To16PixelsAt32Bits) {
+TEST_F(IconTest, HoldsAnImageAt32BitsForEverySizeTheScalesAskFor) {
     EXPECT_EQ(Field(bytes_, 0, 2), 0u);
     EXPECT_EQ(Field(bytes_, 2, 2), 1u) << "resource type icon";
-    ASSERT_EQ(Field(bytes_, 4, 2), 4u);
-    const int sizes[] = {48, 32, 24, 16};
-    for (int i = 0; i < 4; ++i) {
-        SCOPED_TRACE(sizes[i]);
+    ASSERT_EQ(Field(bytes_, 4, 2), static_cast<uint32_t>(kIconCount));
+    for (int i = 0; i < kIconCount; ++i) {
+        const int size = kIconSizes[i];
+        SCOPED_TRACE(size);
         const size_t entry = 6 + 16 * static_cast<size_t>(i);
-        EXPECT_EQ(bytes_[entry], sizes[i]);
-        EXPECT_EQ(bytes_[entry + 1], sizes[i]);
+        EXPECT_EQ(bytes_[entry], size % 256) << "256 is written as 0";
+        EXPECT_EQ(bytes_[entry + 1], size % 256);
         EXPECT_EQ(Field(bytes_, entry + 4, 2), 1u) << "planes";
         EXPECT_EQ(Field(bytes_, entry + 6, 2), 32u) << "bits per pixel";
-        const size_t at = Field(bytes_, entry + 12, 4);
-        ASSERT_LT(at + 8, bytes_.size());
-        EXPECT_NE(bytes_[at + 1], 'P') << "a PNG entry, not a bitmap";
+        const size_t at = EntryData(i);
+        ASSERT_LT(at + 20, bytes_.size());
+        // The largest is stored compressed, as the format allows; the others as bitmaps.
+        EXPECT_EQ(IsPng(i), size == 256);
+        if (!IsPng(i)) {
+            EXPECT_EQ(Field(bytes_, at + 16, 4), 0u) << "uncompressed";
+        }
         const IconImage image = Image(i);
-        EXPECT_EQ(image.width, sizes[i]);
-        EXPECT_EQ(image.height, sizes[i]);
+        EXPECT_EQ(image.width, size);
+        EXPECT_EQ(image.height, size);
         EXPECT_EQ(image.bitCount, 32);
-        EXPECT_EQ(Field(bytes_, at + 16, 4), 0u) << "uncompressed";
-        EXPECT_EQ(image.pixels.size(), static_cast<size_t>(sizes[i] * sizes[i])) << "rows or mask cut short";
+        EXPECT_EQ(image.pixels.size(), static_cast<size_t>(size * size)) << "rows or mask cut short";
     }
 }
 
 TEST_F(IconTest, EverySizeIsARoundMotifWithSoftEdgesAndAMatchingMask) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kIconCount; ++i) {
         const IconImage image = Image(i);
         ASSERT_FALSE(image.pixels.empty()) << "image " << i;
         SCOPED_TRACE(image.width);
@@ -140,7 +175,7 @@ TEST_F(IconTest, EverySizeIsARoundMotifWithSoftEdgesAndAMatchingMask) {
 }
 
 TEST_F(IconTest, EverySizeShowsDiscFlameAndSilverArmInTheirPlaces) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kIconCount; ++i) {
         const IconImage image = Image(i);
         ASSERT_FALSE(image.pixels.empty()) << "image " << i;
         SCOPED_TRACE(image.width);
@@ -177,39 +212,21 @@ constexpr int kWidth = 175;
 constexpr int kHeight = 215;
 constexpr uint32_t kFileSize = 150554;
 
+// An inclusive area of the 100% picture; a pixel of the picture at a scale lies in it when it
+// starts inside the area's scaled extent.
 struct Area {
-    int x0, y0, x1, y1; // inclusive
-    bool Contains(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
+    int x0, y0, x1, y1; // inclusive, at 100%
+    bool Contains(int x, int y, int dpi) const {
+        return x * 96 >= x0 * dpi && x * 96 < (x1 + 1) * dpi && y * 96 >= y0 * dpi && y * 96 < (y1 + 1) * dpi;
+    }
 };
 constexpr Area kMotif{4, 7, 166, 169};
 constexpr Area kName{28, 177, 151, 189};
 constexpr Rgb kNameColour{68, 92, 97};
 
-class AboutPictureTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        file_ = ReadBytes(ResourcesDir() / "about.bmp");
-        ASSERT_GE(file_.size(), 54u) << "missing or short about.bmp";
-        std::string error;
-        auto art = LoadArtwork(ResourcesDir() / "about.bmp", error);
-        ASSERT_TRUE(art) << error;
-        picture_ = std::move(art->bitmap);
-        ASSERT_EQ(picture_.width, kWidth);
-        ASSERT_EQ(picture_.height, kHeight);
-        ASSERT_EQ(picture_.bitsPerPixel, 32);
-    }
-
-    uint8_t Alpha(int x, int y) const { return core::PixelAt(picture_.View(), x, y)[3]; }
-    Rgb Colour(int x, int y) const {
-        const uint8_t* p = core::PixelAt(picture_.View(), x, y);
-        return {p[2], p[1], p[0]};
-    }
-
-    std::vector<uint8_t> file_;
-    core::DecodedBitmap picture_;
-};
-
-TEST_F(AboutPictureTest, FileHeaderHoldsExactlyTheFixedFields) {
+TEST(AboutPictureFile, HeaderHoldsExactlyTheFixedFields) {
+    const std::vector<uint8_t> file_ = ReadBytes(ResourcesDir() / "about.bmp");
+    ASSERT_GE(file_.size(), 54u) << "missing or short about.bmp";
     EXPECT_EQ(file_.size(), kFileSize);
     EXPECT_EQ(file_[0], 'B');
     EXPECT_EQ(file_[1], 'M');
@@ -228,28 +245,61 @@ TEST_F(AboutPictureTest, FileHeaderHoldsExactlyTheFixedFields) {
     }
 }
 
-TEST_F(AboutPictureTest, UsesEveryAlphaLevelWithTransparentOuterColumns) {
-    std::array<int, 256> levels{};
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            ++levels[Alpha(x, y)];
+// The About picture at one scale: the 100% bitmap file, or the PNG that holds the same rows
+// above it.
+class AboutPicture : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        std::string error;
+        auto art = LoadArtwork(ResourcesDir() / PictureAt("about.bmp", Dpi()), error);
+        ASSERT_TRUE(art) << error;
+        if (Dpi() != 96) {
+            ASSERT_EQ(art->pngColourType, 6) << "RGBA: the alpha must survive";
         }
-        for (int x : {0, 1, 173, 174}) {
-            EXPECT_EQ(Alpha(x, y), 0) << x << "," << y;
+        picture_ = std::move(art->bitmap);
+        ASSERT_EQ(picture_.width, Px(kWidth));
+        ASSERT_EQ(picture_.height, Px(kHeight));
+        ASSERT_EQ(picture_.bitsPerPixel, 32);
+    }
+
+    int Dpi() const { return GetParam(); }
+    int Px(int length) const { return core::ScaleLength(length, Dpi()); }
+    // A count that grows with the picture's area.
+    int Area(int count100) const { return count100 * Dpi() / 96 * Dpi() / 96; }
+    int Width() const { return picture_.width; }
+    int Height() const { return picture_.height; }
+    uint8_t Alpha(int x, int y) const { return core::PixelAt(picture_.View(), x, y)[3]; }
+    Rgb Colour(int x, int y) const {
+        const uint8_t* p = core::PixelAt(picture_.View(), x, y);
+        return {p[2], p[1], p[0]};
+    }
+
+    core::DecodedBitmap picture_;
+};
+
+TEST_P(AboutPicture, UsesEveryAlphaLevelWithTransparentOuterColumns) {
+    std::array<int, 256> levels{};
+    const int outer = Px(2);
+    for (int y = 0; y < Height(); ++y) {
+        for (int x = 0; x < Width(); ++x) {
+            ++levels[Alpha(x, y)];
+            if (x < outer || x >= Width() - outer) {
+                EXPECT_EQ(Alpha(x, y), 0) << x << "," << y;
+            }
         }
     }
     for (int a = 0; a < 256; ++a) {
         EXPECT_GT(levels[static_cast<size_t>(a)], 0) << "alpha " << a << " never occurs";
     }
     // A ground of transparent pixels and a solid body, not a faint wash.
-    EXPECT_GT(levels[0], kWidth * kHeight / 4);
-    EXPECT_GT(levels[255], kWidth * kHeight / 4);
+    EXPECT_GT(levels[0], Width() * Height() / 4);
+    EXPECT_GT(levels[255], Width() * Height() / 4);
 }
 
-TEST_F(AboutPictureTest, NothingShowsOutsideTheMotifAndTheName) {
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            if (!kMotif.Contains(x, y) && !kName.Contains(x, y)) {
+TEST_P(AboutPicture, NothingShowsOutsideTheMotifAndTheName) {
+    for (int y = 0; y < Height(); ++y) {
+        for (int x = 0; x < Width(); ++x) {
+            if (!kMotif.Contains(x, y, Dpi()) && !kName.Contains(x, y, Dpi())) {
                 ASSERT_EQ(Alpha(x, y), 0) << x << "," << y;
             }
         }
@@ -258,61 +308,63 @@ TEST_F(AboutPictureTest, NothingShowsOutsideTheMotifAndTheName) {
 
 // Straight alpha keeps a soft edge at full colour strength; a premultiplied or pre-blended
 // writer would darken or whiten the lettering's edges.
-TEST_F(AboutPictureTest, NameIsSolidSlateGreyWithItsEdgesInAlphaOnly) {
+TEST_P(AboutPicture, NameIsSolidSlateGreyWithItsEdgesInAlphaOnly) {
     int solid = 0;
     int soft = 0;
-    for (int y = kName.y0; y <= kName.y1; ++y) {
-        for (int x = kName.x0; x <= kName.x1; ++x) {
+    int left = Width();
+    int right = 0;
+    for (int y = 0; y < Height(); ++y) {
+        for (int x = 0; x < Width(); ++x) {
             const uint8_t a = Alpha(x, y);
-            if (a == 0) {
+            if (a == 0 || !kName.Contains(x, y, Dpi())) {
                 continue;
             }
             EXPECT_EQ(Colour(x, y), kNameColour) << x << "," << y << " alpha " << int{a};
             ++(a == 255 ? solid : soft);
-        }
-    }
-    EXPECT_GT(solid, 60);
-    EXPECT_GT(soft, 20);
-    // It spans most of its box, under the disc.
-    int left = kName.x1;
-    int right = kName.x0;
-    for (int y = kName.y0; y <= kName.y1; ++y) {
-        for (int x = kName.x0; x <= kName.x1; ++x) {
-            if (Alpha(x, y) == 255) {
+            if (a == 255) {
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
         }
     }
-    EXPECT_GT(right - left, (kName.x1 - kName.x0) * 3 / 4);
+    EXPECT_GT(solid, Area(60));
+    EXPECT_GT(soft, 20);
+    // It spans most of its box, under the disc.
+    EXPECT_GT(right - left, Px(kName.x1 - kName.x0) * 3 / 4);
 }
 
-TEST_F(AboutPictureTest, MotifHasDiscFlameAndArmWithAClearHub) {
+TEST_P(AboutPicture, MotifHasDiscFlameAndArmWithAClearHub) {
     int purple = 0;
     int flameAboveCentre = 0;
     int silverLowerRight = 0;
     int partialInDisc = 0;
-    for (int y = kMotif.y0; y <= kMotif.y1; ++y) {
-        for (int x = kMotif.x0; x <= kMotif.x1; ++x) {
+    const int dpi = Dpi();
+    for (int y = 0; y < Height(); ++y) {
+        for (int x = 0; x < Width(); ++x) {
+            if (!kMotif.Contains(x, y, dpi)) {
+                continue;
+            }
             const uint8_t a = Alpha(x, y);
             const Rgb c = Colour(x, y);
+            // Design coordinates of the pixel.
+            const int dx = x * 96 / dpi, dy = y * 96 / dpi;
             purple += a == 255 && IsPurple(c);
-            flameAboveCentre += a == 255 && IsFlame(c) && y < 88;
-            silverLowerRight += a == 255 && IsSilver(c) && x > 120 && y > 120;
-            partialInDisc += a > 0 && a < 255 && x > 30 && x < 140 && y > 40 && y < 140;
+            flameAboveCentre += a == 255 && IsFlame(c) && dy < 88;
+            silverLowerRight += a == 255 && IsSilver(c) && dx > 120 && dy > 120;
+            partialInDisc += a > 0 && a < 255 && dx > 30 && dx < 140 && dy > 40 && dy < 140;
         }
     }
-    EXPECT_GT(purple, 5000);
-    EXPECT_GT(flameAboveCentre, 1500);
-    EXPECT_GT(silverLowerRight, 150);
-    EXPECT_GT(partialInDisc, 300) << "the clear hub shows what lies behind it";
+    EXPECT_GT(purple, Area(5000));
+    EXPECT_GT(flameAboveCentre, Area(1500));
+    EXPECT_GT(silverLowerRight, Area(150));
+    EXPECT_GT(partialInDisc, Area(300)) << "the clear hub shows what lies behind it";
 }
 
-TEST_F(AboutPictureTest, TransparentPixelsAreMostlyWhiteSoThatAWrongBlendShows) {
+TEST_P(AboutPicture, TransparentPixelsAreMostlyWhiteSoThatAWrongBlendShows) {
     int transparent = 0;
     int white = 0;
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
+    for (int y = 0; y < Height(); ++y) {
+        for (int x = 0; x < Width(); ++x) {
             if (Alpha(x, y) == 0) {
                 ++transparent;
                 white += Colour(x, y) == Rgb{255, 255, 255};
@@ -322,6 +374,9 @@ TEST_F(AboutPictureTest, TransparentPixelsAreMostlyWhiteSoThatAWrongBlendShows) 
     EXPECT_GT(white, transparent * 9 / 10);
     EXPECT_LT(white, transparent) << "some transparent pixels hold a colour of their own";
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, AboutPicture, ::testing::ValuesIn(core::kStoredDpis),
+                         [](const auto& info) { return PercentName(info.param); });
 
 TEST(AboutStoredPictureTest, IsTheTypeNameAndLengthFollowedByTheBitmapFileUnchanged) {
     const std::vector<uint8_t> stored = ReadBytes(ResourcesDir() / "about.picture");
