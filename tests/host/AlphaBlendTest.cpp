@@ -7,6 +7,7 @@
 #include <algorithm>
 
 using core::BlendBitmap32;
+using core::BlendPath;
 using testing_support::TestImage;
 
 namespace {
@@ -48,7 +49,24 @@ TEST(AlphaBlend, ChannelsStayApartAndTargetAlphaIsKept) {
     EXPECT_EQ(p[3], 0x33);
 }
 
-TEST(AlphaBlend, EveryPictureTargetAndAlphaCombination) {
+// Every path the processor can run must give the formula's integers exactly.
+class BlendPaths : public testing::TestWithParam<BlendPath> {
+protected:
+    void SetUp() override {
+        if (!core::BlendPathAvailable(GetParam()))
+            GTEST_SKIP() << "this processor cannot run the path";
+    }
+};
+
+INSTANTIATE_TEST_SUITE_P(AlphaBlend, BlendPaths,
+                         testing::Values(BlendPath::Scalar, BlendPath::Ssse3, BlendPath::Avx2),
+                         [](const testing::TestParamInfo<BlendPath>& info) {
+                             return info.param == BlendPath::Scalar  ? std::string("Scalar")
+                                    : info.param == BlendPath::Ssse3 ? std::string("Ssse3")
+                                                                     : std::string("Avx2");
+                         });
+
+TEST_P(BlendPaths, EveryPictureTargetAndAlphaCombination) {
     // Channel values are spread over a 256 x 256 grid so that each channel meets every (P, D) pair.
     TestImage over(256, 256, 4);
     TestImage under(256, 256, 3);
@@ -66,7 +84,7 @@ TEST(AlphaBlend, EveryPictureTargetAndAlphaCombination) {
                 d[2] = static_cast<uint8_t>(255 - y);
             }
         }
-        BlendBitmap32(under.MutableView(), over.View());
+        BlendBitmap32(under.MutableView(), over.View(), GetParam());
         for (int y = 0; y < 256; ++y) {
             for (int x = 0; x < 256; ++x) {
                 const uint8_t* p = over.Pixel(x, y);
@@ -113,14 +131,14 @@ TEST(AlphaBlend, IgnoresPicturesThatAreNot32Bit) {
 
 } // namespace
 
-TEST(AlphaBlend, EveryRowWidthMatchesTheFormulaAndLeavesTheRowPaddingAlone) {
-    // Widths around the four-pixel steps of the fast path and its scalar tail.
+TEST_P(BlendPaths, EveryRowWidthMatchesTheFormulaAndLeavesTheRowPaddingAlone) {
+    // Widths around the four- and eight-pixel steps of the fast paths and their tails.
     uint32_t seed = 12345;
     auto next = [&seed] {
         seed = seed * 1664525u + 1013904223u;
         return static_cast<uint8_t>(seed >> 24);
     };
-    for (int width = 1; width <= 19; ++width) {
+    for (int width = 1; width <= 40; ++width) {
         const int height = 3;
         const ptrdiff_t stride = 3 * width + 5; // padding that must not change
         std::vector<uint8_t> target(static_cast<size_t>(stride) * height), picture(4u * width * height);
@@ -129,8 +147,8 @@ TEST(AlphaBlend, EveryRowWidthMatchesTheFormulaAndLeavesTheRowPaddingAlone) {
         for (auto& b : picture)
             b = next();
         const std::vector<uint8_t> before = target;
-        BlendBitmap32({target.data(), width, height, stride, 3},
-                      {picture.data(), width, height, 4 * width, 4});
+        BlendBitmap32({target.data(), width, height, stride, 3}, {picture.data(), width, height, 4 * width, 4},
+                      GetParam());
         for (int y = 0; y < height; ++y) {
             for (ptrdiff_t i = 0; i < stride; ++i) {
                 const size_t at = static_cast<size_t>(y * stride + i);
