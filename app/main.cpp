@@ -3,6 +3,7 @@
 
 #include "controls/PNGGraphic.h"
 #include "framework/Application.h"
+#include "framework/SystemLibraries.h"
 
 #include <ole2.h>
 
@@ -21,6 +22,8 @@ struct OleSession {
 
 // The launcher reads no command line: any arguments are ignored.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything can load a library: none is ever taken from beside the exe.
+    fw::syslib::RestrictLibrarySearch();
     fw::Application& app = fw::Application::Instance();
     int exitCode = 0;
     {

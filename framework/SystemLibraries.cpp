@@ -1,31 +1,58 @@
 #include "SystemLibraries.h"
 
+#include <string>
+
 namespace fw::syslib {
 
 namespace {
 
-// Loaded the way the import table would load them, so the application
-// manifest still selects version 6 of the common controls.
-HMODULE Library(const wchar_t* name) {
-    return ::LoadLibraryW(name);
+// Missing before the loader update of Windows 7 and Vista: the loader then
+// cannot search the system folder alone by flag, and libraries are asked for
+// by full path.
+using SetDefaultDllDirectoriesFn = BOOL WINAPI(DWORD);
+SetDefaultDllDirectoriesFn* SetDefaultDllDirectoriesProc() noexcept {
+    static auto* fn =
+        Proc<SetDefaultDllDirectoriesFn>(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    return fn;
+}
+
+bool SearchFlagsWork() noexcept {
+    return SetDefaultDllDirectoriesProc() != nullptr;
 }
 
 HMODULE Comctl32() {
-    static const HMODULE lib = Library(L"comctl32.dll");
+    // By name, not by path: the manifest's side-by-side redirection to version 6
+    // comes before any folder is searched, so the system-folder search keeps it.
+    static const HMODULE lib = SearchFlagsWork()
+                                   ? ::LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)
+                                   : ::LoadLibraryW(L"comctl32.dll");
     return lib;
 }
 
 HMODULE UxTheme() {
-    static const HMODULE lib = Library(L"uxtheme.dll");
+    static const HMODULE lib = LoadSystemLibrary(L"uxtheme.dll");
     return lib;
 }
 
-template <typename Fn> Fn* Proc(HMODULE lib, const char* name) {
-    FARPROC p = lib ? ::GetProcAddress(lib, name) : nullptr;
-    return reinterpret_cast<Fn*>(reinterpret_cast<void (*)()>(p));
+} // namespace
+
+bool RestrictLibrarySearch() noexcept {
+    auto* set = SetDefaultDllDirectoriesProc();
+    return set && set(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
-} // namespace
+HMODULE LoadSystemLibrary(const wchar_t* name) noexcept {
+    if (SearchFlagsWork())
+        return ::LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    wchar_t path[MAX_PATH];
+    const UINT n = ::GetSystemDirectoryW(path, MAX_PATH);
+    const size_t length = std::char_traits<wchar_t>::length(name);
+    if (n == 0 || n + 1 + length >= MAX_PATH)
+        return nullptr;
+    path[n] = L'\\';
+    std::char_traits<wchar_t>::copy(path + n + 1, name, length + 1);
+    return ::LoadLibraryW(path);
+}
 
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* icc) {
     static auto* fn = Proc<BOOL WINAPI(const INITCOMMONCONTROLSEX*)>(Comctl32(), "InitCommonControlsEx");

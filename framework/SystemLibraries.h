@@ -1,8 +1,14 @@
-// The common-controls and theme libraries, loaded when first used. Loading
-// the common controls costs tens of milliseconds at start-up, and only the
-// About dialog and the button base's own pictures need them, so the launcher
-// does not import them. Each function behaves as the library's own; when the
-// library cannot be loaded it reports failure as the library would.
+// Libraries are taken from the system folder only, and loaded when first used.
+//
+// A library of a system name lying beside the program (as in a downloads
+// folder) must never be loaded in place of the system's own, so the program's
+// first act restricts the loader's search to the system folder, and every
+// library it loads itself is looked for there alone.
+//
+// The common-controls and theme libraries are not imported: loading them costs
+// tens of milliseconds at start-up, and only the About dialog and the button
+// base's own pictures need them. Each function below behaves as the library's
+// own; when the library cannot be loaded it reports failure as the library would.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +16,20 @@
 #include <commctrl.h>
 
 namespace fw::syslib {
+
+// Restricts the loader's default search to the system folder, for the whole
+// process: the first thing the program does. False where the system cannot
+// (no SetDefaultDllDirectories); LoadSystemLibrary then uses full paths.
+bool RestrictLibrarySearch() noexcept;
+
+// The library from the system folder (or from the side-by-side store, where
+// the application manifest selects a version of it), or null.
+HMODULE LoadSystemLibrary(const wchar_t* name) noexcept;
+
+template <typename Fn> Fn* Proc(HMODULE lib, const char* name) noexcept {
+    FARPROC p = lib ? ::GetProcAddress(lib, name) : nullptr;
+    return reinterpret_cast<Fn*>(reinterpret_cast<void (*)()>(p));
+}
 
 BOOL InitCommonControlsEx(const INITCOMMONCONTROLSEX* icc);
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int initial, int grow);

@@ -186,10 +186,13 @@ class Launcher:
         x, y, w, h = app.geometry(win)
     """
 
-    def __init__(self, exe, extra_files=(), args=()):
+    def __init__(self, exe, extra_files=(), args=(), subfolder=None, env=None):
         self.exe = exe
         self.extra_files = list(extra_files)
         self.args = list(args)
+        self.subfolder = subfolder  # the launcher's folder below the scratch folder, any name or depth
+        self.env = env  # variables added to the launcher's environment
+        self.root = None
         self.folder = None
         self.process = None
         self.exit_code = None
@@ -200,21 +203,26 @@ class Launcher:
 
     def __exit__(self, *exc):
         self.stop()
-        if self.folder:
-            shutil.rmtree(self.folder, ignore_errors=True)
+        if self.root:
+            shutil.rmtree(self.root, ignore_errors=True)
         return False
 
     def start(self):
-        self.folder = tempfile.mkdtemp(prefix="orvalis-e2e-")
-        for path in [self.exe] + self.extra_files:
-            shutil.copy2(path, self.folder)
+        self.root = tempfile.mkdtemp(prefix="orvalis-e2e-")
+        self.folder = os.path.join(self.root, self.subfolder) if self.subfolder else self.root
+        os.makedirs(self.folder, exist_ok=True)
+        # An extra file is a path, or (path, name) to copy it under another name.
+        for item in [self.exe] + self.extra_files:
+            path, name = item if isinstance(item, tuple) else (item, os.path.basename(item))
+            shutil.copy2(path, os.path.join(self.folder, name))
         exe = os.path.join(self.folder, os.path.basename(self.exe))
         self.log_path = os.path.join(self.folder, "wine.log")
         self._log = open(self.log_path, "wb")
         # wine-run execs wine, and Wine's loader becomes the program's own process:
         # its PID is the one we stop.
         self.process = subprocess.Popen(
-            [WINE_RUN, exe] + self.args, cwd=self.folder, stdout=self._log, stderr=subprocess.STDOUT
+            [WINE_RUN, exe] + self.args, cwd=self.folder, stdout=self._log, stderr=subprocess.STDOUT,
+            env=dict(os.environ, **self.env) if self.env else None,
         )
 
     def running(self):
@@ -277,6 +285,8 @@ def main(test_case):
     parser.add_argument("--exe", default=os.path.join(ROOT, "build", "windows", "Orvalis.exe"))
     parser.add_argument("--stub", default=os.path.join(ROOT, "build", "windows", "tests", "e2e", "stubtool",
                                                        "orvalis_stubtool.exe"))
+    parser.add_argument("--probelib", default=os.path.join(ROOT, "build", "windows", "tests", "e2e", "probelib",
+                                                           "orvalis_probelib.dll"))
     options, rest = parser.parse_known_args()
     if not os.path.isfile(options.exe):
         print("skipped: %s has not been built" % options.exe)
@@ -288,6 +298,7 @@ def main(test_case):
     test_case.exe = os.path.abspath(options.exe)
     # The stub tool is optional: scripts that need it skip without it.
     test_case.stub = os.path.abspath(options.stub) if os.path.isfile(options.stub) else None
+    test_case.probelib = os.path.abspath(options.probelib) if os.path.isfile(options.probelib) else None
     suite = unittest.defaultTestLoader.loadTestsFromTestCase(test_case)
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     if not result.wasSuccessful():
@@ -639,14 +650,23 @@ class LauncherTestCase(unittest.TestCase):
 
     exe = None
     stub = None
+    probelib = None
     tools = TOOL_NAMES
+
+    start_in_setup = True  # False: each test calls start_launcher itself
 
     def setUp(self):
         if not self.stub:
             self.skipTest("the stub tool has not been built")
+        if self.start_in_setup:
+            self.start_launcher()
+
+    def start_launcher(self, subfolder=None, env=None, extra_files=()):
+        """Starts the launcher (in subfolder of a scratch folder, with env added to
+        its environment and extra_files beside it) and waits until its face is painted."""
         # Keep the pointer off the window, so no button shows its hover picture.
         mouse_move(0, 0)
-        self.app = Launcher(self.exe)
+        self.app = Launcher(self.exe, extra_files=extra_files, subfolder=subfolder, env=env)
         self.app.start()
         self.addCleanup(self.app.__exit__, None, None, None)
         install_stub(self.stub, self.app.folder, self.tools)

@@ -1,6 +1,7 @@
 // Opening the About dialog from the launcher: placement over it wherever it
-// is, the launcher disabled meanwhile, the dialog gone afterwards; and the
-// time and resources one opening costs.
+// is, the launcher disabled meanwhile, the dialog gone afterwards; the
+// libraries it brings in, all from the system; and the time and resources one
+// opening costs.
 #include "AboutSupport.h"
 #include "TestSupport.h"
 
@@ -10,8 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include <psapi.h>
+
 #include <chrono>
 #include <cstdio>
+#include <cwctype>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -98,6 +104,47 @@ bool FullyPainted(HWND h) {
         if (::IsWindowVisible(c) && !FullyPainted(c))
             return false;
     return true;
+}
+
+std::wstring Lower(std::wstring s) {
+    for (wchar_t& c : s)
+        c = static_cast<wchar_t>(std::towlower(c));
+    return s;
+}
+
+std::wstring ModulePath(HMODULE m) {
+    wchar_t path[32768];
+    const DWORD n = ::GetModuleFileNameW(m, path, 32768);
+    return n && n < 32768 ? Lower(std::wstring(path, n)) : L"";
+}
+
+TEST(AboutOpening, EveryLibraryLoadedLiesInTheSystemFolderOrTheSideBySideStoreAndTheControlsAreVersion6) {
+    Launcher launcher;
+    launcher.OpenAbout([&](ui::TFormAbout& d) { d.SetModalResult(fw::mrOk); });
+    wchar_t system[MAX_PATH], windows[MAX_PATH];
+    ::GetSystemDirectoryW(system, MAX_PATH);
+    ::GetWindowsDirectoryW(windows, MAX_PATH);
+    const std::wstring systemDir = Lower(system) + L"\\", sxsDir = Lower(windows) + L"\\winsxs\\";
+    const std::wstring self = ModulePath(nullptr);
+    std::vector<HMODULE> modules(1024);
+    DWORD bytes = 0;
+    ASSERT_TRUE(::EnumProcessModules(::GetCurrentProcess(), modules.data(),
+                                     static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &bytes));
+    modules.resize(bytes / sizeof(HMODULE));
+    ASSERT_GT(modules.size(), 3u);
+    for (HMODULE m : modules) {
+        const std::wstring path = ModulePath(m);
+        if (path == self)
+            continue;
+        EXPECT_TRUE(path.starts_with(systemDir) || path.starts_with(sxsDir)) << path;
+    }
+    // The manifest's common controls, version 6 from the side-by-side store,
+    // not the system folder's older ones.
+    const std::wstring comctl = ModulePath(::GetModuleHandleW(L"comctl32.dll"));
+    EXPECT_TRUE(comctl.starts_with(sxsDir) &&
+                comctl.find(L"microsoft.windows.common-controls_") != std::wstring::npos &&
+                comctl.find(L"_6.0.") != std::wstring::npos)
+        << "the About dialog's common controls: " << comctl;
 }
 
 TEST(AboutOpening, OpeningAndClosingCostsAreReportedAndTwoHundredCyclesLeakNothing) {
