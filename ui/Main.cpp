@@ -83,17 +83,20 @@ constexpr const char* kHoverVCDDVDVideo = layout::Button("ButtonVCDDVDVideo").ho
 constexpr const char* kHoverAudioCD = layout::Button("ButtonAudioCD").hoverText;
 constexpr const char* kHoverMoreTools = layout::Button("ButtonMoreTools").hoverText;
 
-// The full path of the running executable, however long.
+// The full path of the running executable, however long; empty when the
+// system cannot give it.
 std::wstring ModuleFileName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
+    constexpr size_t kLongest = 32768; // the longest path the system has
+    for (std::wstring path(MAX_PATH, L'\0'); path.size() < 2 * kLongest; path.resize(path.size() * 2)) {
         const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0)
+            return {};
         if (n < path.size()) {
             path.resize(n);
             return path;
         }
-        path.resize(path.size() * 2);
     }
+    return {};
 }
 
 } // namespace
@@ -216,8 +219,10 @@ void TFormMain::SetInfoText(const std::wstring& text) {
 }
 
 void TFormMain::LaunchTool(const std::wstring& fileName) {
-    // The directory of the running executable, with its closing separator.
-    UtilFuncs::OpenWithShell(UtilFuncs::AddBackslash(core::ExtractFileDir(ModuleFileName())) + fileName);
+    // The file beside the running executable, and nothing when its own path is unknown.
+    const std::wstring path = core::FileBesideModule(ModuleFileName(), fileName);
+    if (!path.empty())
+        UtilFuncs::OpenFileWithShell(path);
 }
 
 void TFormMain::DropMenu(fw::PopupMenu& menu, const fw::Control& button) {

@@ -4,7 +4,9 @@
  *
  *   <own file name> TAB <current directory> [TAB <argument>]... LF
  *
- * in UTF-8. One WriteFile per line, so lines of two quick starts never mix. */
+ * in UTF-8. One WriteFile per line, so lines of two quick starts never mix.
+ * Paths of any length work: the launcher's own tests start it from folders
+ * deeper than MAX_PATH. */
 #include <windows.h>
 #include <shellapi.h>
 
@@ -51,18 +53,21 @@ static void WriteLine(const wchar_t* logPath) {
     free(utf8);
 }
 
+enum { kMaxPath = 32768 };
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, int show) {
     (void)instance;
     (void)previous;
     (void)commandLine;
     (void)show;
 
-    static wchar_t self[MAX_PATH];
-    DWORD length = GetModuleFileNameW(NULL, self, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
+    static wchar_t self[kMaxPath];
+    DWORD length = GetModuleFileNameW(NULL, self, kMaxPath);
+    if (length == 0 || length >= kMaxPath)
         return 0;
-    static wchar_t directory[MAX_PATH];
-    if (!GetCurrentDirectoryW(MAX_PATH, directory))
+    static wchar_t directory[kMaxPath];
+    DWORD dirLength = GetCurrentDirectoryW(kMaxPath, directory);
+    if (dirLength == 0 || dirLength >= kMaxPath)
         directory[0] = L'\0';
 
     Append(LastComponent(self));
@@ -79,14 +84,21 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, PWSTR commandLine, i
     line[used++] = L'\n';
     line[used] = L'\0';
 
-    /* The log lies beside the executable, whatever name it was copied to. */
-    static wchar_t logPath[MAX_PATH];
-    size_t folder = (size_t)(LastComponent(self) - self);
+    /* The log lies beside the executable, whatever name it was copied to; a
+     * path too long for the plain file functions takes the extended prefix. */
+    static wchar_t logPath[kMaxPath + 8];
     static const wchar_t kLogName[] = L"stubtool.log";
-    if (folder + sizeof kLogName / sizeof kLogName[0] > MAX_PATH)
+    static const wchar_t kExtended[] = L"\\\\?\\";
+    size_t folder = (size_t)(LastComponent(self) - self);
+    size_t prefix = 0;
+    if (folder + sizeof kLogName / sizeof kLogName[0] > MAX_PATH && self[0] && self[1] == L':') {
+        wmemcpy(logPath, kExtended, 4);
+        prefix = 4;
+    }
+    if (prefix + folder + sizeof kLogName / sizeof kLogName[0] > sizeof logPath / sizeof logPath[0])
         return 0;
-    wmemcpy(logPath, self, folder);
-    wmemcpy(logPath + folder, kLogName, sizeof kLogName / sizeof kLogName[0]);
+    wmemcpy(logPath + prefix, self, folder);
+    wmemcpy(logPath + prefix + folder, kLogName, sizeof kLogName / sizeof kLogName[0]);
     WriteLine(logPath);
     return 0;
 }

@@ -16,11 +16,13 @@ namespace about_test {
 namespace {
 
 std::vector<ShellCall> g_calls;
-UtilFuncs::ShellExecuteFn g_previous = nullptr;
+UtilFuncs::ShellExecuteExFn g_previous = nullptr;
 
-HINSTANCE WINAPI RecordShell(HWND, LPCWSTR op, LPCWSTR file, LPCWSTR params, LPCWSTR dir, INT show) {
-    g_calls.push_back({op ? op : L"", file ? file : L"", params == nullptr, dir == nullptr, show});
-    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+BOOL WINAPI RecordShell(SHELLEXECUTEINFOW* info) {
+    g_calls.push_back({info->lpVerb ? info->lpVerb : L"", info->lpFile ? info->lpFile : L"",
+                       info->lpParameters == nullptr, info->lpDirectory == nullptr, info->nShow});
+    info->hInstApp = reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));
+    return TRUE;
 }
 
 struct Driver {
@@ -52,10 +54,10 @@ void CALLBACK DriverTick(HWND, UINT, UINT_PTR id, DWORD) {
 
 ShellRecorder::ShellRecorder() {
     g_calls.clear();
-    g_previous = UtilFuncs::SetShellExecute(&RecordShell);
+    g_previous = UtilFuncs::SetShellExecuteEx(&RecordShell);
 }
 ShellRecorder::~ShellRecorder() {
-    UtilFuncs::SetShellExecute(g_previous);
+    UtilFuncs::SetShellExecuteEx(g_previous);
 }
 const std::vector<ShellCall>& ShellRecorder::Calls() const {
     return g_calls;

@@ -1,14 +1,20 @@
 // Module UtilFuncs: the busy cursor through nested busy sections, the shell
-// call with the busy cursor around it (also when it fails or throws), and
-// AddBackslash.
+// call with the busy cursor around it (also when it fails or throws), files
+// handed to the shell so that it opens exactly them, and AddBackslash.
 #include "FrameSupport.h"
 #include "TestSupport.h"
 
 #include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 
+#include "core/Path.h"
+
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -39,7 +45,7 @@ protected:
     void TearDown() override {
         while (UtilFuncs::BusyDepth() > 0)
             UtilFuncs::EndBusy();
-        UtilFuncs::SetShellExecute(nullptr);
+        UtilFuncs::SetShellExecuteEx(nullptr);
     }
 };
 
@@ -48,6 +54,8 @@ struct ShellCall {
     int calls = 0;
     HWND owner = nullptr;
     std::wstring operation, file;
+    bool viaIdList = false;
+    ULONG mask = 0;
     bool parametersNull = false, directoryNull = false;
     INT show = -1;
     std::int32_t depth = -1;
@@ -55,23 +63,43 @@ struct ShellCall {
     HCURSOR cursor = nullptr;
 } shellCall;
 
-HINSTANCE WINAPI FakeShell(HWND owner, LPCWSTR op, LPCWSTR file, LPCWSTR params, LPCWSTR dir, INT show) {
+BOOL WINAPI FakeShell(SHELLEXECUTEINFOW* info) {
     ++shellCall.calls;
-    shellCall.owner = owner;
-    shellCall.operation = op ? op : L"(null)";
-    shellCall.file = file ? file : L"(null)";
-    shellCall.parametersNull = params == nullptr;
-    shellCall.directoryNull = dir == nullptr;
-    shellCall.show = show;
+    shellCall.owner = info->hwnd;
+    shellCall.operation = info->lpVerb ? info->lpVerb : L"(null)";
+    shellCall.mask = info->fMask;
+    shellCall.viaIdList = (info->fMask & SEE_MASK_IDLIST) && info->lpIDList;
+    if (shellCall.viaIdList) {
+        wchar_t path[MAX_PATH] = L"";
+        shellCall.file = ::SHGetPathFromIDListW(static_cast<PCIDLIST_ABSOLUTE>(info->lpIDList), path)
+                             ? path
+                             : L"(an item ID list without a path)";
+    } else {
+        shellCall.file = info->lpFile ? info->lpFile : L"(null)";
+    }
+    shellCall.parametersNull = info->lpParameters == nullptr;
+    shellCall.directoryNull = info->lpDirectory == nullptr;
+    shellCall.show = info->nShow;
     shellCall.depth = UtilFuncs::BusyDepth();
     shellCall.screenCursor = fw::Application::Instance().ScreenCursor();
     shellCall.cursor = ::GetCursor();
-    return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(ERROR_FILE_NOT_FOUND));
+    info->hInstApp = reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(SE_ERR_FNF));
+    return FALSE;
 }
 
-HINSTANCE WINAPI ThrowingShell(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT) {
+BOOL WINAPI ThrowingShell(SHELLEXECUTEINFOW*) {
     ++shellCall.calls;
     throw std::runtime_error("the shell failed");
+}
+
+// The path in the file system's own spelling of its names (long or short).
+std::wstring Form(const std::wstring& p, bool longForm) {
+    std::wstring out(32768, L'\0');
+    const std::wstring in = core::ExtendedLengthPath(p);
+    const DWORD n = longForm ? ::GetLongPathNameW(in.c_str(), out.data(), 32768)
+                             : ::GetShortPathNameW(in.c_str(), out.data(), 32768);
+    out.resize(n < 32768 ? n : 0);
+    return core::WithoutExtendedPrefix(out);
 }
 
 } // namespace
@@ -136,7 +164,7 @@ TEST_F(Busy, OpeningAPathThatDoesNotExistReturnsWithTheDefaultCursorBack) {
 
 TEST_F(Busy, ShellIsAskedToOpenTheExactPathWithTheBusyCursorShown) {
     shellCall = {};
-    UtilFuncs::SetShellExecute(&FakeShell);
+    UtilFuncs::SetShellExecuteEx(&FakeShell);
     const std::wstring path = L"C:\\Program Files\\Orvalis Suite\\Data Disc.exe";
     UtilFuncs::OpenWithShell(path);
     EXPECT_EQ(shellCall.calls, 1);
@@ -148,6 +176,8 @@ TEST_F(Busy, ShellIsAskedToOpenTheExactPathWithTheBusyCursorShown) {
     EXPECT_TRUE(shellCall.directoryNull) << "a started tool inherits our current directory";
     EXPECT_EQ(shellCall.show, SW_SHOWDEFAULT);
     EXPECT_EQ(shellCall.show, 10);
+    EXPECT_TRUE(shellCall.mask & SEE_MASK_FLAG_NO_UI) << "a failure shows no error box of the shell's";
+    EXPECT_FALSE(shellCall.viaIdList) << "an address goes as the text it is";
     EXPECT_EQ(shellCall.depth, 1);
     EXPECT_EQ(shellCall.screenCursor, fw::crHourGlass);
     EXPECT_EQ(shellCall.cursor, Wait());
@@ -165,12 +195,69 @@ TEST_F(Busy, ShellIsAskedToOpenTheExactPathWithTheBusyCursorShown) {
 
 TEST_F(Busy, BusySectionEndsWhenTheShellCallThrows) {
     shellCall = {};
-    UtilFuncs::SetShellExecute(&ThrowingShell);
+    UtilFuncs::SetShellExecuteEx(&ThrowingShell);
     EXPECT_THROW(UtilFuncs::OpenWithShell(L"C:\\tool.exe"), std::runtime_error);
     EXPECT_EQ(shellCall.calls, 1);
     EXPECT_EQ(UtilFuncs::BusyDepth(), 0);
     EXPECT_EQ(fw::Application::Instance().ScreenCursor(), fw::crDefault);
     EXPECT_EQ(::GetCursor(), Arrow());
+}
+
+// Files are handed to the shell so that it opens exactly them; created in a
+// scratch folder of the system's temporary folder.
+class OpenFile : public Busy {
+protected:
+    void SetUp() override {
+        Busy::SetUp();
+        shellCall = {};
+        UtilFuncs::SetShellExecuteEx(&FakeShell);
+        wchar_t temp[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, temp);
+        scratch_ = Form(temp, true) + L"orvalis-shell-" + std::to_wstring(::GetCurrentProcessId());
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(core::ExtendedLengthPath(scratch_), ignored);
+        Busy::TearDown();
+    }
+    std::wstring MakeFile(const std::wstring& relative) {
+        const std::wstring file = scratch_ + L"\\" + relative;
+        std::filesystem::create_directories(core::ExtendedLengthPath(core::ExtractFileDir(file)));
+        std::ofstream(std::filesystem::path(core::ExtendedLengthPath(file)));
+        return file;
+    }
+    std::wstring scratch_;
+};
+
+TEST_F(OpenFile, GoesAsTheItemIdListOfExactlyThatFileWithTheShellsOpenRequest) {
+    const std::wstring file = MakeFile(L"Suite & Co's ^tools 100% caf\u00e9 \u8868\\Tarvek.exe");
+    UtilFuncs::OpenFileWithShell(file);
+    ASSERT_EQ(shellCall.calls, 1);
+    EXPECT_TRUE(shellCall.viaIdList) << "not a string for the shell to parse";
+    EXPECT_EQ(shellCall.file, file);
+    EXPECT_EQ(shellCall.operation, L"open");
+    EXPECT_EQ(shellCall.owner, fw::Application::Instance().Handle());
+    EXPECT_EQ(shellCall.show, SW_SHOWDEFAULT);
+    EXPECT_TRUE(shellCall.parametersNull);
+    EXPECT_TRUE(shellCall.directoryNull) << "a started tool inherits our current directory";
+    EXPECT_TRUE(shellCall.mask & SEE_MASK_FLAG_NO_UI);
+    EXPECT_EQ(shellCall.cursor, Wait());
+    EXPECT_EQ(UtilFuncs::BusyDepth(), 0);
+    EXPECT_EQ(::GetCursor(), Arrow());
+}
+
+TEST_F(OpenFile, APathLongerThanTheShellsLimitGoesAsItsShortForm) {
+    std::wstring relative;
+    for (wchar_t c : {L'p', L'q', L'r', L's'})
+        relative += std::wstring(60, c) + L"\\";
+    const std::wstring file = MakeFile(relative + L"Tarvek.exe");
+    ASSERT_GE(file.size(), static_cast<size_t>(MAX_PATH));
+    if (Form(file, false).size() >= MAX_PATH)
+        GTEST_SKIP() << "this file system keeps no short names";
+    UtilFuncs::OpenFileWithShell(file);
+    ASSERT_EQ(shellCall.calls, 1);
+    EXPECT_LT(shellCall.file.size(), static_cast<size_t>(MAX_PATH));
+    EXPECT_EQ(Form(shellCall.file, true), file);
 }
 
 TEST(AddBackslash, AppendsExactlyOneBackslashUnlessThereIsOne) {
