@@ -240,6 +240,10 @@ void Application::Restore() {
 
 Control* Application::FindControlAt(POINT screen) const noexcept {
     HWND h = ::WindowFromPoint(screen);
+    // The window under the cursor may be another program's, a second launcher's
+    // among them: its window properties hold that program's pointers, not ours.
+    if (!h || ::GetWindowThreadProcessId(h, nullptr) != ::GetCurrentThreadId())
+        return nullptr;
     WinControl* w = WinControl::FromHandle(h);
     if (!w)
         return nullptr;

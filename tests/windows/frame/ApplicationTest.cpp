@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <stdexcept>
 #include <thread>
 
@@ -199,4 +200,36 @@ TEST(ApplicationErrors, ExceptionInAWindowProcedureReachesTheHandlerAndTheProgra
     ::SendMessageW(wnd, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
     ASSERT_EQ(recorder.messages.size(), 3u);
     EXPECT_EQ(recorder.messages[2], L"thrown by a handler");
+}
+
+TEST(ApplicationIdle, AnotherProgramsWindowUnderTheCursorIsNoControlOfOurs) {
+    // A window of another thread, carrying a control pointer of its own, as a
+    // second launcher's window would: the pointer means nothing here.
+    std::atomic<HWND> foreign{nullptr};
+    std::atomic<bool> done{false};
+    std::thread other([&] {
+        HWND h = ::CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 600, 600, 80, 80,
+                                   nullptr, nullptr, nullptr, nullptr);
+        ::SetPropW(h, L"Orvalis.Control", reinterpret_cast<HANDLE>(0x10));
+        foreign = h;
+        while (!done) {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageW(&msg);
+            ::Sleep(5);
+        }
+        ::RemovePropW(h, L"Orvalis.Control");
+        ::DestroyWindow(h);
+    });
+    ASSERT_TRUE(PumpUntil([&] { return foreign.load() != nullptr; }));
+    MoveMouse(640, 640);
+    ASSERT_TRUE(PumpUntil([&] {
+        POINT p;
+        return ::GetCursorPos(&p) && ::WindowFromPoint(p) == foreign.load();
+    }));
+    fw::Application::Instance().Idle();
+    EXPECT_EQ(fw::Application::Instance().MouseControl(), nullptr);
+    done = true;
+    other.join();
+    MoveMouse(5, 1000);
 }
