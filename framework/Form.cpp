@@ -1,12 +1,18 @@
 #include "Form.h"
 
 #include "Application.h"
+#include "Dpi.h"
 
 #include <stdexcept>
 
 namespace fw {
 
-Form::Form(Control* owner) : WinControl(owner) {
+namespace {
+// Sent by Windows 10 from version 1703 on; the headers give it only to builds for that version.
+constexpr UINT kGetDpiScaledSize = 0x02E4; // WM_GETDPISCALEDSIZE
+} // namespace
+
+Form::Form(Control* owner) : WinControl(owner), dpi_(SystemDpi()) {
     SetVisibleFlag(false);
     SetParentFont(false);
     SetBounds(0, 0, 320, 240);
@@ -102,7 +108,7 @@ SIZE Form::FrameSize() const noexcept {
         return {(w.right - w.left) - c.right, (w.bottom - w.top) - c.bottom};
     }
     RECT r{0, 0, 0, 0};
-    ::AdjustWindowRectEx(&r, StyleBits(), FALSE, ExStyleBits());
+    AdjustWindowRectForDpi(r, StyleBits(), ExStyleBits(), dpi_);
     return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -153,6 +159,15 @@ void Form::SetIcon(HICON big, HICON small) noexcept {
 }
 
 void Form::CreateWnd() {
+    // The size was reckoned with the frame of the form's scale; a window that came up
+    // with another frame (on a monitor of another scale) keeps the client size asked for.
+    RECT predicted{0, 0, 0, 0};
+    AdjustWindowRectForDpi(predicted, StyleBits(), ExStyleBits(), dpi_);
+    const SIZE frame = FrameSize();
+    const int dx = frame.cx - (predicted.right - predicted.left),
+              dy = frame.cy - (predicted.bottom - predicted.top);
+    if (dx != 0 || dy != 0)
+        SetBounds(Left(), Top(), Width() + dx, Height() + dy);
     // Icons given before the window existed.
     if (bigIcon_ || smallIcon_)
         SetIcon(bigIcon_, smallIcon_);
@@ -293,6 +308,16 @@ bool Form::DialogKey(WORD key, ShiftState shift) {
     return WinControl::DialogKey(key, shift);
 }
 
+void Form::DpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
+}
+
+bool Form::ScaledWindowSize(int, SIZE&) {
+    return false;
+}
+
 LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CLOSE:
@@ -315,6 +340,11 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         break;
+    case WM_DPICHANGED:
+        DpiChanged(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+        return 0;
+    case kGetDpiScaledSize:
+        return ScaledWindowSize(static_cast<int>(wp), *reinterpret_cast<SIZE*>(lp)) ? TRUE : FALSE;
     case WM_COMMAND:
         // The entry chosen in one of the form's popup menus, posted after the menu closed.
         if (lp == 0 && HIWORD(wp) == 0)

@@ -61,6 +61,10 @@ public:
     // Cancel mode to the focused control when the form is active.
     void SendCancelMode();
 
+    // The dots per inch the form is laid out for: the system's until the form says
+    // otherwise, and then its monitor's (WM_DPICHANGED).
+    int Dpi() const noexcept { return dpi_; }
+
     // A popup menu owned by the form; the form runs the entry chosen in it.
     PopupMenu& CreatePopupMenu(std::wstring name);
 
@@ -78,6 +82,15 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
     DWORD StyleBits() const noexcept;
     DWORD ExStyleBits() const noexcept;
+    // Records the scale the form is laid out for; the frame metrics follow it.
+    void SetDpi(int dpi) noexcept { dpi_ = dpi; }
+    // The window moved to a monitor of another scale (WM_DPICHANGED): the form lays
+    // itself out anew for dpi and takes its place in suggested (screen coordinates).
+    // The default only records the scale and takes the suggested rectangle.
+    virtual void DpiChanged(int dpi, const RECT& suggested);
+    // Asked before such a move (WM_GETDPISCALEDSIZE): true with the window size the
+    // form will have at dpi, when it is not the current one scaled in proportion.
+    virtual bool ScaledWindowSize(int dpi, SIZE& size);
 
 private:
     void ApplyStyle();
@@ -85,6 +98,7 @@ private:
     SIZE FrameSize() const noexcept; // outer minus client size
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     BorderIcons borderIcons_;
+    int dpi_;
     int modalResult_ = 0;
     bool modal_ = false;
     bool active_ = false;

@@ -1,9 +1,13 @@
 #include "Common.h"
 
+#include "core/Scale.h"
+
 namespace ui {
 
-fw::Font TahomaFont() {
-    return fw::Font{};
+fw::Font TahomaFont(int dpi) {
+    fw::Font font;
+    font.height = core::ScaleLength(font.height, dpi);
+    return font;
 }
 
 void SetApplicationIcon(fw::Form& form) {

@@ -10,8 +10,9 @@
 
 namespace ui {
 
-// Tahoma, character height 11 pixels (8 points at 96 dpi), regular, ANSI.
-fw::Font TahomaFont();
+// Tahoma, character height 11 pixels (8 points at 96 dpi), regular, ANSI; at another
+// scale the same 8 points: MulDiv(-11, dpi, 96) as the height.
+fw::Font TahomaFont(int dpi = 96);
 
 // MAINICON at the system's large and small icon sizes, for the title, the task switcher and
 // the taskbar.

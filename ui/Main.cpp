@@ -1,14 +1,19 @@
 #include "Main.h"
 
 #include "Addresses.h"
+#include "Artwork.h"
 #include "Common.h"
 #include "LauncherLayout.h"
 #include "core/Path.h"
+#include "core/Scale.h"
+#include "framework/Dpi.h"
 #include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 
+#include <array>
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 namespace ui {
 
@@ -108,14 +113,17 @@ void InitializeMainModule() {
 TFormMain::TFormMain() : fw::Form(nullptr) {
     SetName(L"FormMain");
     SetText(Wide(layout::kWindowText));
-    SetFont(TahomaFont());
+    SetFont(TahomaFont(Dpi()));
     SetColor(fw::clBtnFace);
-    SetClientWidth(layout::kClientWidth);
-    SetClientHeight(layout::kClientHeight);
+    SetClientWidth(Scaled(layout::kClientWidth));
+    SetClientHeight(Scaled(layout::kClientHeight));
     SetApplicationIcon(*this);
     BuildFrame();
     BuildControls();
     BuildMenus();
+    // The skin has made the window, which now knows its monitor's scale.
+    if (const int dpi = fw::WindowDpi(Handle()); dpi != Dpi())
+        ApplyDpi(dpi, POINT{Left(), Top()});
     // First placement: centred on the whole desktop.
     SetBounds((::GetSystemMetrics(SM_CXVIRTUALSCREEN) - Width()) / 2,
               (::GetSystemMetrics(SM_CYVIRTUALSCREEN) - Height()) / 2, Width(), Height());
@@ -128,8 +136,9 @@ void TFormMain::BuildFrame() {
     constexpr const layout::SkinLayout& d = layout::kSkin;
     auto& skin = Create<controls::TSkinForm>();
     skin.SetName(Wide(d.name));
-    skin.SetBounds(d.bounds.left, d.bounds.top, d.bounds.width, d.bounds.height);
-    skin.Glyph().LoadFromResource(::GetModuleHandleW(nullptr), Wide(d.resource).c_str());
+    skin.SetBounds(Scaled(d.bounds.left), Scaled(d.bounds.top), Scaled(d.bounds.width),
+                   Scaled(d.bounds.height));
+    LoadSkin(skin.Glyph(), Dpi());
     skin.SetTransparentColor(d.transparentColor);
     SkinFormMain_ = &skin;
 }
@@ -143,22 +152,21 @@ void TFormMain::BuildControls() {
         label.SetTransparent(true);
         label.SetAutoSize(true);
         label.SetWordWrap(false);
-        fw::Font font = TahomaFont();
+        fw::Font font = TahomaFont(Dpi());
         font.color = d.color;
         label.SetFont(font);
-        label.SetBounds(d.left, d.top, label.Width(), layout::kInfoLabelHeight);
+        label.SetBounds(Scaled(d.left), Scaled(d.top), label.Width(), Scaled(layout::kInfoLabelHeight));
         label.SetText(Wide(layout::kWelcome));
         labels[i++] = &label;
     }
     labelInfo2_ = labels[0];
     labelInfo1_ = labels[1];
 
-    HINSTANCE inst = ::GetModuleHandleW(nullptr);
-    auto loadPicture = [inst](fw::Picture& picture, const layout::ButtonLayout& d, layout::PictureState s) {
+    auto loadPicture = [this](fw::Picture& picture, const layout::ButtonLayout& d, layout::PictureState s) {
         if (!d.HasPicture(s))
             return;
         fw::Bitmap bmp;
-        if (bmp.LoadFromResource(inst, Wide(d.PictureResource(s)).c_str()))
+        if (LoadScaledBitmap(bmp, d.PictureResource(s), d.bounds.width, d.bounds.height, Dpi()))
             picture.SetBitmap(std::move(bmp)); // filled in place, as a stored description does
     };
     for (size_t i = 0; i < std::size(layout::kButtons); ++i) {
@@ -166,7 +174,8 @@ void TFormMain::BuildControls() {
         const ButtonHandlers& handlers = kButtonHandlers[i];
         auto& b = Create<controls::TSkinImageButton>();
         b.SetName(Wide(d.name));
-        b.SetBounds(d.bounds.left, d.bounds.top, d.bounds.width, d.bounds.height);
+        b.SetBounds(Scaled(d.bounds.left), Scaled(d.bounds.top), Scaled(d.bounds.width),
+                    Scaled(d.bounds.height));
         b.SetTabOrder(d.tabOrder);
         b.SetCursor(fw::crHandPoint);
         loadPicture(b.PicNormal(), d, layout::PictureState::Normal);
@@ -204,6 +213,69 @@ void TFormMain::BuildMenus() {
     fill(*popupMenuAudioCD_, kAudioCDMenu);
     popupMenuMoreTools_ = &CreatePopupMenu(L"PopupMenuMoreTools");
     fill(*popupMenuMoreTools_, kMoreToolsMenu);
+}
+
+int TFormMain::Scaled(int length) const noexcept {
+    return core::ScaleLength(length, Dpi());
+}
+
+void TFormMain::ApplyDpi(int dpi, POINT origin) {
+    // Every picture is loaded before anything on the window changes.
+    fw::Bitmap skinPicture;
+    if (!LoadSkin(skinPicture, dpi))
+        return; // no artwork for it: the window stays as it is
+    constexpr size_t kStates = std::size(layout::kPictureStates);
+    std::vector<std::array<fw::Bitmap, kStates>> pictures(std::size(layout::kButtons));
+    for (size_t i = 0; i < std::size(layout::kButtons); ++i) {
+        const layout::ButtonLayout& d = layout::kButtons[i];
+        for (size_t s = 0; s < kStates; ++s)
+            if (d.HasPicture(layout::kPictureStates[s]))
+                LoadScaledBitmap(pictures[i][s], d.PictureResource(layout::kPictureStates[s]), d.bounds.width,
+                                 d.bounds.height, dpi);
+    }
+
+    SetDpi(dpi);
+    SetFont(TahomaFont(dpi));
+    // The controls first, the skin last: applying it paints the face at once, and by
+    // then everything on it is in place.
+    fw::Label* labels[] = {labelInfo2_, labelInfo1_};
+    for (size_t i = 0; i < std::size(layout::kInfoLabels); ++i) {
+        const layout::LabelLayout& d = layout::kInfoLabels[i];
+        fw::Font font = TahomaFont(dpi);
+        font.color = d.color;
+        labels[i]->SetFont(font);
+        labels[i]->SetBounds(Scaled(d.left), Scaled(d.top), labels[i]->Width(), labels[i]->Height());
+    }
+    for (size_t i = 0; i < std::size(layout::kButtons); ++i) {
+        const layout::ButtonLayout& d = layout::kButtons[i];
+        controls::TSkinImageButton* b = Button(Wide(d.name));
+        if (!b)
+            continue;
+        fw::Picture* states[] = {&b->PicNormal(), &b->PicMouseOn(), &b->PicMouseDown()};
+        for (size_t s = 0; s < kStates; ++s)
+            if (pictures[i][s].HasImage())
+                states[s]->SetBitmap(std::move(pictures[i][s]));
+        b->SetBounds(Scaled(d.bounds.left), Scaled(d.bounds.top), Scaled(d.bounds.width),
+                     Scaled(d.bounds.height));
+    }
+    SetBounds(origin.x, origin.y, Width(), Height());
+    const layout::SkinLayout& d = layout::kSkin;
+    controls::TSkinForm& skin = *SkinFormMain_;
+    skin.SetBounds(Scaled(d.bounds.left), Scaled(d.bounds.top), Scaled(d.bounds.width),
+                   Scaled(d.bounds.height));
+    skin.Glyph() = std::move(skinPicture);
+    skin.SetTransparentColor(d.transparentColor); // new shape, client size and face
+}
+
+void TFormMain::DpiChanged(int dpi, const RECT& suggested) {
+    // The size is the skin's at the new scale; the place is where Windows suggests.
+    ApplyDpi(dpi, POINT{suggested.left, suggested.top});
+}
+
+bool TFormMain::ScaledWindowSize(int dpi, SIZE& size) {
+    // No frame: the window is the skin's size at that scale.
+    size = {core::ScaleLength(layout::kClientWidth, dpi), core::ScaleLength(layout::kClientHeight, dpi)};
+    return true;
 }
 
 controls::TSkinImageButton* TFormMain::Button(const std::wstring& name) const noexcept {

@@ -57,10 +57,19 @@ public:
     void SetInfoText(const std::wstring& text);
     void LaunchTool(const std::wstring& fileName);
 
+protected:
+    // A monitor of another scale: artwork, shape, controls and fonts follow it.
+    void DpiChanged(int dpi, const RECT& suggested) override;
+    bool ScaledWindowSize(int dpi, SIZE& size) override;
+
 private:
     void BuildFrame();
     void BuildControls();
     void BuildMenus();
+    // A length of the layout at the scale the window is laid out for.
+    int Scaled(int length) const noexcept;
+    // Lays the window out anew at dpi, with its top-left corner at origin (screen).
+    void ApplyDpi(int dpi, POINT origin);
     // Opens the menu with its top-left corner at the button's lower-left corner.
     void DropMenu(fw::PopupMenu& menu, const fw::Control& button);
 

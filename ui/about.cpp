@@ -2,8 +2,10 @@
 #include "about.h"
 
 #include "Addresses.h"
+#include "Artwork.h"
 #include "Common.h"
 #include "Main.h"
+#include "core/Scale.h"
 #include "framework/UtilFuncs.h"
 #include "framework/Application.h"
 #include "framework/GraphicRegistry.h"
@@ -34,7 +36,8 @@ constexpr WindowDescription kWindow{L"FormAbout",
 
 enum class Kind { Panel, PageControl, TabSheet, PushButton, GroupBox, Label, Image };
 constexpr int kNoTabOrder = -1;
-constexpr int kAutoSize = -1; // a label's width or height that follows its text
+constexpr int kAutoSize = -1;  // a label's width or height that follows its text
+constexpr int kBevelWidth = 1; // every bevel of the panels
 
 struct Bounds {
     int left, top, width, height;
@@ -131,6 +134,14 @@ fw::Control& CreateKind(fw::WinControl& parent, Kind kind) {
     throw std::logic_error("unknown control kind");
 }
 
+// A table's bounds at a scale; a length that follows the text stays so.
+Bounds ScaledBounds(const Bounds& b, int dpi) {
+    auto scaled = [dpi](int length) {
+        return length == kAutoSize ? kAutoSize : core::ScaleLength(length, dpi);
+    };
+    return {core::ScaleLength(b.left, dpi), core::ScaleLength(b.top, dpi), scaled(b.width), scaled(b.height)};
+}
+
 void ApplyLabel(fw::Label& label, const Bounds& b, const Settings& d) {
     fw::Font font = label.GetFont();
     font.bold = d.bold;
@@ -153,24 +164,17 @@ void ApplyLabel(fw::Label& label, const Bounds& b, const Settings& d) {
 
 } // namespace
 
-std::span<const std::uint8_t> AboutPictureData() {
-    HMODULE module = ::GetModuleHandleW(nullptr);
-    HRSRC res = ::FindResourceW(module, L"ABOUTPICTURE", MAKEINTRESOURCEW(10)); // RT_RCDATA
-    HGLOBAL data = res ? ::LoadResource(module, res) : nullptr;
-    const void* bytes = data ? ::LockResource(data) : nullptr;
-    if (!bytes)
-        throw std::runtime_error("Resource ABOUTPICTURE not found");
-    return {static_cast<const std::uint8_t*>(bytes), ::SizeofResource(module, res)};
-}
-
 TFormAbout::TFormAbout(fw::Control* owner) : fw::Form(owner) {
+    // Shown over the launcher, so on its monitor: laid out at its scale.
+    if (auto* ownerForm = dynamic_cast<fw::Form*>(owner))
+        SetDpi(ownerForm->Dpi());
     SetName(kWindow.name);
-    SetFont(TahomaFont());
+    SetFont(TahomaFont(Dpi()));
     SetColor(kWindow.color);
     SetBorderStyle(kWindow.border);
     SetBorderIcons(kWindow.icons);
-    SetClientWidth(kWindow.clientWidth);
-    SetClientHeight(kWindow.clientHeight);
+    SetClientWidth(Scaled(kWindow.clientWidth));
+    SetClientHeight(Scaled(kWindow.clientHeight));
     // The system menu's icon at the left of the title is the application's.
     SetApplicationIcon(*this);
     BuildControls();
@@ -196,7 +200,7 @@ void TFormAbout::BuildControls() {
         fw::Control& c = CreateKind(*parent, desc.kind);
         c.SetName(desc.name);
         const Settings& d = desc.settings;
-        const Bounds& b = desc.bounds;
+        const Bounds b = ScaledBounds(desc.bounds, Dpi());
         if (d.onClick) {
             const Handler h = d.onClick;
             c.OnClick = [this, h](fw::Control& sender) { (this->*h)(sender); };
@@ -211,7 +215,8 @@ void TFormAbout::BuildControls() {
             auto& panel = static_cast<fw::Panel&>(c);
             panel.SetBevelInner(d.bevelInner);
             panel.SetBevelOuter(d.bevelOuter);
-            panel.SetBorderWidth(d.borderWidth);
+            panel.SetBevelWidth(Scaled(kBevelWidth));
+            panel.SetBorderWidth(Scaled(d.borderWidth));
             panel.SetColor(d.color);
             break;
         }
@@ -226,7 +231,7 @@ void TFormAbout::BuildControls() {
             image.SetCenter(d.center);
             image.SetCursor(fw::crHandPoint);
             // The stored picture: a failure to read it ends the dialog's creation.
-            fw::LoadStoredPicture(image.GetPicture(), AboutPictureData());
+            LoadAboutPicture(image.GetPicture(), Dpi());
             break;
         }
         default:
@@ -236,6 +241,53 @@ void TFormAbout::BuildControls() {
         if (desc.kind != Kind::TabSheet) // the page control places its sheets
             c.SetBounds(b.left, b.top, b.width, b.height);
     }
+}
+
+int TFormAbout::Scaled(int length) const noexcept {
+    return core::ScaleLength(length, Dpi());
+}
+
+void TFormAbout::PlaceControls() {
+    const int dpi = Dpi();
+    for (const ControlDescription& desc : kControls) {
+        fw::Control* c = FindControl(desc.name);
+        if (!c)
+            continue;
+        const Bounds b = ScaledBounds(desc.bounds, dpi);
+        if (auto* label = dynamic_cast<fw::Label*>(c)) {
+            // Own fonts (bold, links) keep their look at the new height; the others follow the form's.
+            if (!label->ParentFont()) {
+                fw::Font font = label->GetFont();
+                font.height = TahomaFont(dpi).height;
+                label->SetFont(font);
+            }
+            const bool autoSize = desc.bounds.width == kAutoSize;
+            label->SetBounds(b.left, b.top, autoSize ? label->Width() : b.width,
+                             autoSize ? label->Height() : b.height);
+            continue;
+        }
+        if (auto* panel = dynamic_cast<fw::Panel*>(c)) {
+            panel->SetBevelWidth(Scaled(kBevelWidth));
+            panel->SetBorderWidth(Scaled(desc.settings.borderWidth));
+        }
+        if (auto* image = dynamic_cast<fw::Image*>(c)) {
+            LoadAboutPicture(image->GetPicture(), dpi);
+            image->PictureChanged();
+        }
+        if (desc.kind != Kind::TabSheet)
+            c->SetBounds(b.left, b.top, b.width, b.height);
+    }
+}
+
+void TFormAbout::DpiChanged(int dpi, const RECT& suggested) {
+    SetDpi(dpi);
+    SetFont(TahomaFont(dpi));
+    PlaceControls();
+    // The place is the suggested one; the client area the table's at the new scale, in
+    // whatever frame the window has there.
+    SetBounds(suggested.left, suggested.top, Width(), Height());
+    SetClientWidth(Scaled(kWindow.clientWidth));
+    SetClientHeight(Scaled(kWindow.clientHeight));
 }
 
 void TFormAbout::FormCreate(fw::Control&) {

@@ -21,9 +21,6 @@ namespace ui {
 
 inline constexpr wchar_t kAboutVersion[] = ORVALIS_VERSION_WTEXT;
 
-// The About picture's stored form, from the RCDATA resource ABOUTPICTURE.
-std::span<const std::uint8_t> AboutPictureData();
-
 class TFormAbout : public fw::Form {
 public:
     // owner: the form whose window owns the dialog (the launcher).
@@ -51,8 +48,16 @@ public:
     void ButtonUpdatesClick(fw::Control& sender);
     void ImageLeftClick(fw::Control& sender);
 
+protected:
+    // A monitor of another scale: size, controls, fonts and picture follow it.
+    void DpiChanged(int dpi, const RECT& suggested) override;
+
 private:
     void BuildControls();
+    // A length of the dialog's tables at the scale it is laid out for.
+    int Scaled(int length) const noexcept;
+    // Places and sizes every control of the table, and the picture, at the form's scale.
+    void PlaceControls();
 };
 
 } // namespace ui

@@ -7,6 +7,9 @@
 #   testenv_start_xvfb            exports DISPLAY=:N of a new private Xvfb
 #   testenv_prefix DIR            exports WINEPREFIX=DIR, creating the prefix once
 #   testenv_start_wineserver      persistent wineserver for $WINEPREFIX
+#   testenv_scaled_prefix BASE DIR DPI
+#                                 DIR: a copy of the prefix BASE whose display
+#                                 scale is DPI (LogPixels), made once
 #
 # Nothing is ever stopped by process name: the Xvfb by its PID, the wineserver
 # with `wineserver -k`, which only reaches the server of our own prefix.
@@ -127,4 +130,35 @@ testenv_start_wineserver() {
     # inherit its standard handles for the server's whole life. Start them here
     # on a log file, so that no test's output pipe is held open after the test.
     LANG=C.UTF-8 wine cmd /c exit 0 </dev/null >>"$testenv_logdir/services.log" 2>&1 || true
+}
+
+# A prefix whose display runs at another scale: a copy of the made prefix BASE
+# with LogPixels set for the user and for the machine. Wine reads it when the
+# prefix's wineserver starts, so it is written with a server of its own that
+# has ended before anyone uses the prefix. Made once; reused afterwards.
+testenv_scaled_prefix() {
+    local base=$1 dir=$2 dpi=$3
+    mkdir -p "$(dirname "$dir")"
+    dir=$(cd "$(dirname "$dir")" && pwd)/$(basename "$dir")
+    (
+        flock 9
+        if [[ ! -f $dir/.logpixels-$dpi ]]; then
+            testenv_log "creating Wine prefix $dir at $dpi dpi"
+            rm -rf "$dir"
+            # The base was flushed when it was made; its own server may run meanwhile.
+            cp -a "$base" "$dir"
+            local key
+            for key in 'HKCU\Control Panel\Desktop' \
+                'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+                if ! WINEPREFIX=$dir LANG=C.UTF-8 wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f \
+                    >>"$testenv_logdir/wineboot.log" 2>&1; then
+                    testenv_log "setting LogPixels in $dir failed:"
+                    cat "$testenv_logdir/wineboot.log" >&2
+                    exit 1
+                fi
+            done
+            WINEPREFIX=$dir wineserver -w
+            touch "$dir/.logpixels-$dpi"
+        fi
+    ) 9>"$dir.lock"
 }
