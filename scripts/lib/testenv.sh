@@ -15,7 +15,7 @@
 # with `wineserver -k`, which only reaches the server of our own prefix.
 
 testenv_xvfb_pid=
-testenv_wineserver_started=
+testenv_wineservers_started=()
 testenv_logdir=
 
 testenv_log() { echo "testenv: $*" >&2; }
@@ -30,12 +30,13 @@ testenv_init() {
 
 testenv_cleanup() {
     local rc=$?
-    if [[ -n $testenv_wineserver_started ]]; then
+    local prefix
+    for prefix in "${testenv_wineservers_started[@]}"; do
         # Ends the Wine programs still running in our prefix, then the server.
-        WINEPREFIX=$testenv_wineserver_started wineserver -k 2>/dev/null || true
-        WINEPREFIX=$testenv_wineserver_started timeout 10 wineserver -w 2>/dev/null || true
-        testenv_wineserver_started=
-    fi
+        WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+        WINEPREFIX=$prefix timeout 10 wineserver -w 2>/dev/null || true
+    done
+    testenv_wineservers_started=()
     if [[ -n $testenv_xvfb_pid ]]; then
         kill "$testenv_xvfb_pid" 2>/dev/null || true
         wait "$testenv_xvfb_pid" 2>/dev/null || true
@@ -121,7 +122,7 @@ testenv_prefix() {
 # A server already running for this prefix (someone else's) is used, not stopped.
 testenv_start_wineserver() {
     if wineserver -p 2>/dev/null; then
-        testenv_wineserver_started=$WINEPREFIX
+        testenv_wineservers_started+=("$WINEPREFIX")
         testenv_log "wineserver for $WINEPREFIX"
     else
         testenv_log "using the wineserver already running for $WINEPREFIX"

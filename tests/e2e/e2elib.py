@@ -15,6 +15,7 @@ import sys
 import tempfile
 import time
 import unittest
+import zlib
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 WINE_RUN = os.path.join(ROOT, "scripts", "wine-run")
@@ -105,6 +106,64 @@ def read_bmp(path):
             b, g, r = row[x * step : x * step + 3]
             out[dst + x * 3 : dst + x * 3 + 3] = bytes((r, g, b))
     return Image(width, height, bytes(out))
+
+
+def read_png(path):
+    """(width, height, channels, rows of bytes) of an 8-bit RGB or RGBA PNG that is not interlaced."""
+    with open(path, "rb") as f:
+        data = f.read()
+    if data[:8] != b"\x89PNG\r\n\x1a\n":
+        raise ValueError("%s is not a PNG file" % path)
+    pos, idat, header = 8, [], None
+    while pos < len(data):
+        length = int.from_bytes(data[pos : pos + 4], "big")
+        kind, body = data[pos + 4 : pos + 8], data[pos + 8 : pos + 8 + length]
+        pos += 12 + length
+        if kind == b"IHDR":
+            header = body
+        elif kind == b"IDAT":
+            idat.append(body)
+        elif kind == b"IEND":
+            break
+    width, height = int.from_bytes(header[0:4], "big"), int.from_bytes(header[4:8], "big")
+    depth, colour, interlace = header[8], header[9], header[12]
+    if depth != 8 or colour not in (2, 6) or interlace:
+        raise ValueError("%s: depth %d, colour type %d, interlace %d" % (path, depth, colour, interlace))
+    channels = 3 if colour == 2 else 4
+    raw = zlib.decompress(b"".join(idat))
+    stride = width * channels
+    rows, prev = [], bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        line = bytearray(raw[y * (stride + 1) + 1 : (y + 1) * (stride + 1)])
+        if kind == 1:
+            for i in range(channels, stride):
+                line[i] = (line[i] + line[i - channels]) & 0xFF
+        elif kind == 2:
+            line = bytearray((a + b) & 0xFF for a, b in zip(line, prev))
+        elif kind == 3:
+            for i in range(stride):
+                left = line[i - channels] if i >= channels else 0
+                line[i] = (line[i] + ((left + prev[i]) >> 1)) & 0xFF
+        elif kind == 4:
+            for i in range(stride):
+                a = line[i - channels] if i >= channels else 0
+                b, c = prev[i], prev[i - channels] if i >= channels else 0
+                p = a + b - c
+                pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                line[i] = (line[i] + (a if pa <= pb and pa <= pc else b if pb <= pc else c)) & 0xFF
+        elif kind != 0:
+            raise ValueError("%s: filter %d" % (path, kind))
+        rows.append(bytes(line))
+        prev = line
+    return width, height, channels, rows
+
+
+def read_png_rgb(path):
+    width, height, channels, rows = read_png(path)
+    if channels == 3:
+        return Image(width, height, b"".join(rows))
+    return Image(width, height, b"".join(bytes(v for i, v in enumerate(row) if i % 4 != 3) for row in rows))
 
 
 def run(*args, timeout=30, check=True):
@@ -563,21 +622,65 @@ def _read_layout():
 
 
 LAYOUT = _read_layout()
+
+# The display scale of the prefix the tests run in: its LogPixels, 96 unless a test
+# of another scale says so. Every length of the layout follows it as the launcher's do.
+SCALE_DPI = int(os.environ.get("ORVALIS_DPI") or 96)
+
+
+def scaled(length, dpi=None):
+    """MulDiv(length, dpi, 96): the nearest whole number, halves away from zero."""
+    dpi = SCALE_DPI if dpi is None else dpi
+    product = length * dpi
+    return (product + 48) // 96 if product >= 0 else -((-product + 48) // 96)
+
+
+def scaled_resource(file):
+    """The committed picture of a layout file at the test's scale."""
+    if SCALE_DPI == 96:
+        return resource(file)
+    return resource("scaled", str(SCALE_DPI * 100 // 96), os.path.splitext(file)[0] + ".png")
+
+
+def read_picture(file):
+    return read_bmp(resource(file)) if SCALE_DPI == 96 else read_png_rgb(scaled_resource(file))
+
+
+def about_picture():
+    """(width, height, rows of (r, g, b, a)) of the About picture at the test's scale, top row first."""
+    if SCALE_DPI == 96:
+        with open(resource("about.bmp"), "rb") as f:
+            data = f.read()
+        offset = int.from_bytes(data[10:14], "little")
+        width = int.from_bytes(data[18:22], "little", signed=True)
+        height = int.from_bytes(data[22:26], "little", signed=True)
+        rows = []
+        for y in range(abs(height)):
+            src = y if height < 0 else abs(height) - 1 - y
+            row = data[offset + src * width * 4 : offset + (src + 1) * width * 4]
+            rows.append([(row[x * 4 + 2], row[x * 4 + 1], row[x * 4], row[x * 4 + 3]) for x in range(width)])
+        return width, abs(height), rows
+    width, height, channels, raw = read_png(scaled_resource("about.bmp"))
+    assert channels == 4
+    return width, height, [[tuple(row[x * 4 : x * 4 + 4]) for x in range(width)] for row in raw]
+
+
 # Image buttons in creation order (later ones lie on top), client left and top.
-LAUNCHER_BUTTONS = [(b["name"], b["bounds"]["left"], b["bounds"]["top"]) for b in LAYOUT["buttons"]]
+LAUNCHER_BUTTONS = [(b["name"], scaled(b["bounds"]["left"]), scaled(b["bounds"]["top"])) for b in LAYOUT["buttons"]]
 TITLE_BUTTONS = tuple(b["name"] for b in LAYOUT["buttons"] if b["kind"] == "title")  # no pressed picture
 LARGE_BUTTONS = tuple(b["name"] for b in LAYOUT["buttons"] if b["kind"] == "large")
 TOOL_NAMES = ["Tarvek.exe", "Mirolan.exe", "Questo.exe", "Pelvane.exe", "Dravin.exe", "Kolmet.exe",
               "Sarneth.exe", "Ulbrin.exe", "Fostrel.exe"]
 WEB_SITE = "https://www.orvalis.example/"
-LAUNCHER_SIZE = (LAYOUT["clientWidth"], LAYOUT["clientHeight"])
+LAUNCHER_SIZE = (scaled(LAYOUT["clientWidth"]), scaled(LAYOUT["clientHeight"]))
 # Client left, top, width, height of the info line: both labels (the shadow one pixel right
 # and down), up to the skin's last face column.
-_INFO_LEFT = min(label["left"] for label in LAYOUT["infoLabels"])
-_INFO_TOP = min(label["top"] for label in LAYOUT["infoLabels"])
+_INFO_LEFT = scaled(min(label["left"] for label in LAYOUT["infoLabels"]))
+_INFO_TOP = scaled(min(label["top"] for label in LAYOUT["infoLabels"]))
 INFO_LINE_RECT = (_INFO_LEFT, _INFO_TOP, LAUNCHER_SIZE[0] - 1 - _INFO_LEFT,
-                  max(label["top"] for label in LAYOUT["infoLabels"]) + LAYOUT["infoLabelHeight"] - _INFO_TOP)
-SKIN_SPOT = (120, 20)  # a point of the title strip where no control lies
+                  scaled(max(label["top"] for label in LAYOUT["infoLabels"]) + LAYOUT["infoLabelHeight"])
+                  - _INFO_TOP + (0 if SCALE_DPI == 96 else 2))  # a scaled font's line may be taller
+SKIN_SPOT = (scaled(120), scaled(20))  # a point of the title strip where no control lies
 
 _pictures = {}
 
@@ -597,21 +700,21 @@ def button_picture(name, state):
         state = "normal"
     key = (name, state)
     if key not in _pictures:
-        _pictures[key] = read_bmp(resource(pictures[state]["file"]))
+        _pictures[key] = read_picture(pictures[state]["file"])
     return _pictures[key]
 
 
 def skin_picture():
     """The committed skin bitmap."""
     if "skin" not in _pictures:
-        _pictures["skin"] = read_bmp(resource(LAYOUT["skin"]["file"]))
+        _pictures["skin"] = read_picture(LAYOUT["skin"]["file"])
     return _pictures["skin"]
 
 
 def button_rect(name):
     """Client (left, top, width, height) of a button."""
     bounds = _button(name)["bounds"]
-    return bounds["left"], bounds["top"], bounds["width"], bounds["height"]
+    return tuple(scaled(bounds[k]) for k in ("left", "top", "width", "height"))
 
 
 def visible_columns(name):
@@ -684,7 +787,7 @@ class LauncherTestCase(unittest.TestCase):
 
     def face_painted(self):
         """True once the skin shows on the info line's rows past the welcome text."""
-        left, top, width, height = 300, INFO_LINE_RECT[1], 120, INFO_LINE_RECT[3]
+        left, top, width, height = scaled(300), INFO_LINE_RECT[1], scaled(120), INFO_LINE_RECT[3]
         skin = skin_picture().crop(left, top, width, height)
         return self.grab_client(left, top, width, height).rgb == skin.rgb
 
