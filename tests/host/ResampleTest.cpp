@@ -67,15 +67,6 @@ TEST(Resample, TransparentPixelsLendNoColour) {
     EXPECT_EQ(half.Pixel(0, 0)[3], 100);
 }
 
-TEST(Resample, MismatchedOrEmptyViewsAreLeftAlone) {
-    TestImage source(2, 2, 4), target(1, 1, 3);
-    target.Fill(0x123456);
-    ResampleArea(source.View(), target.MutableView(), kFuchsia);
-    EXPECT_EQ(ColorOf(target, 0, 0), 0x123456u);
-    ResampleArea(core::ImageView{}, target.MutableView(), kFuchsia);
-    EXPECT_EQ(ColorOf(target, 0, 0), 0x123456u);
-}
-
 TEST(Resample, OutlineFollowsTheDesignScaledByIntegerDivision) {
     // A design with a stepped corner; a target at 110% (106 dpi) that averaging has blurred.
     constexpr int dpi = 106;
