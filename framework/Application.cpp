@@ -302,6 +302,22 @@ void Application::HandleException() noexcept {
 }
 
 bool Application::PreTranslate(MSG& msg) {
+    switch (msg.message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        lastInputKeyboard_ = true;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        lastInputKeyboard_ = false;
+        break;
+    default:
+        break;
+    }
     WinControl* c = nullptr;
     for (HWND h = msg.hwnd; h && !c; h = ::GetParent(h))
         c = WinControl::FromHandle(h);
@@ -333,12 +349,20 @@ bool Application::PreTranslate(MSG& msg) {
         default:
             return false;
         }
-        if (::SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & mask)
-            return false;
-        return form->DialogKey(static_cast<WORD>(msg.wParam), KeyboardShiftState());
+        // With the message, as the system's dialogs ask, so that a control can
+        // claim one key of a kind (a menu button its Down key).
+        const bool handled =
+            !(::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) & mask) &&
+            form->DialogKey(static_cast<WORD>(msg.wParam), KeyboardShiftState());
+        // Tab and the arrows are keyboard navigation, whoever handles them: the
+        // focus cues show from now on.
+        if (mask != DLGC_WANTALLKEYS)
+            form->ShowFocusCues();
+        return handled;
     }
     case WM_CHAR:
-        if (::SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS)
+        if (::SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)) &
+            DLGC_WANTCHARS)
             return false;
         return form->DialogChar(static_cast<wchar_t>(msg.wParam));
     case WM_SYSCHAR:

@@ -78,6 +78,8 @@ public:
 
     // Offered every message before dispatch: dialog keys and characters.
     bool PreTranslate(MSG& msg);
+    // Whether the user's last key or mouse press came from the keyboard.
+    bool LastInputFromKeyboard() const noexcept { return lastInputKeyboard_; }
 
 private:
     Application();
@@ -98,6 +100,7 @@ private:
     std::vector<HWND> hiddenByMinimize_;
     bool terminated_ = false;
     bool comInitialized_ = false;
+    bool lastInputKeyboard_ = false;
 };
 
 } // namespace fw

@@ -133,6 +133,53 @@ void Control::SetText(const std::wstring& text) {
     text_ = text;
     TextChanged();
     Invalidate();
+    // A control named by its text has a new name.
+    if (accRole_ != AccRole::None && accName_.empty())
+        NotifyAccessibleEvent(*this, EVENT_OBJECT_NAMECHANGE);
+}
+
+void Control::SetFocusCue(bool shown) {
+    if (shown == focusCue_)
+        return;
+    focusCue_ = shown;
+    Invalidate();
+}
+
+std::wstring Control::AccessibleName() const {
+    return accName_.empty() ? text_ : accName_;
+}
+
+AccStates Control::AccessibleStates() const noexcept {
+    AccStates s = 0;
+    if (!enabled_)
+        s |= acc::Unavailable;
+    if (!visible_)
+        s |= acc::Invisible;
+    if (accRole_ == AccRole::Link)
+        s |= acc::Linked;
+    if (accRole_ == AccRole::Text)
+        s |= acc::ReadOnly;
+    return s;
+}
+
+std::wstring Control::AccessibleDefaultAction() const {
+    switch (accRole_) {
+    case AccRole::PushButton:
+        return L"Press";
+    case AccRole::MenuButton:
+        return L"Open";
+    case AccRole::Link:
+        return L"Jump";
+    default:
+        return {};
+    }
+}
+
+RECT Control::AccessibleBounds() const noexcept {
+    RECT r = BoundsRect();
+    if (HWND host = HostWindow())
+        ::MapWindowPoints(host, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
 }
 
 void Control::Invalidate() {

@@ -7,6 +7,7 @@
 // the parent routes to it by position.
 #pragma once
 
+#include "Accessibility.h"
 #include "Canvas.h"
 #include "Font.h"
 #include "Types.h"
@@ -89,6 +90,36 @@ public:
     virtual void FontChanged() {}
     virtual void TextChanged() {}
     virtual void EnabledChanged() {}
+    // The form began or stopped showing focus cues (FocusCuesShown).
+    virtual void UIStateChanged() {}
+
+    // Whether focus cues show now: the form's keyboard state, asked up the chain.
+    virtual bool FocusCuesShown() const noexcept { return parent_ ? parent_->FocusCuesShown() : true; }
+    // A windowless control that takes the keyboard focus through a stand-in
+    // window (FocusProxy) shows its focus cue while this is set.
+    bool FocusCue() const noexcept { return focusCue_; }
+    void SetFocusCue(bool shown);
+
+    // What assistive technology is told (Accessibility.h). A windowless control
+    // is reported by its window only when it has a role.
+    AccRole AccessibleRole() const noexcept { return accRole_; }
+    void SetAccessibleRole(AccRole role) noexcept { accRole_ = role; }
+    // The name given, else the control's text.
+    virtual std::wstring AccessibleName() const;
+    void SetAccessibleName(std::wstring name) { accName_ = std::move(name); }
+    virtual std::wstring AccessibleDescription() const { return accDescription_; }
+    void SetAccessibleDescription(std::wstring description) { accDescription_ = std::move(description); }
+    // Worked out when asked (a link's address); empty when the control has none.
+    virtual std::wstring AccessibleValue() const { return accValue_ ? accValue_() : std::wstring(); }
+    void SetAccessibleValue(std::function<std::wstring()> value) { accValue_ = std::move(value); }
+    // Unavailable and invisible from the control; a link is linked, a text read-only.
+    virtual AccStates AccessibleStates() const noexcept;
+    // "Press" for a push button, "Open" for a menu button, "Jump" for a link; empty: none.
+    std::wstring AccessibleDefaultAction() const;
+    // What the default action does: what the user's click does.
+    virtual void AccessibleDoDefaultAction() { Click(); }
+    // The control's rectangle on the screen.
+    virtual RECT AccessibleBounds() const noexcept;
 
     // Mouse and click, in client coordinates. The defaults fire the events.
     virtual void MouseDown(MouseButton button, ShiftState shift, int x, int y);
@@ -161,6 +192,11 @@ private:
     std::wstring text_;
     bool capturesMouse_ = true;
     bool holdsParentCapture_ = false;
+    bool focusCue_ = false;
+    AccRole accRole_ = AccRole::None;
+    std::wstring accName_;
+    std::wstring accDescription_;
+    std::function<std::wstring()> accValue_;
 };
 
 } // namespace fw

@@ -3,7 +3,10 @@
 #include "Application.h"
 #include "Dpi.h"
 
+#include "core/FocusRows.h"
+
 #include <stdexcept>
+#include <vector>
 
 namespace fw {
 
@@ -176,6 +179,12 @@ void Form::CreateWnd() {
 void Form::SetVisible(bool v) {
     if (v) {
         HWND h = Handle();
+        if (!uiStateInitialized_) {
+            // Once, with all the controls there: the system sets the state by
+            // the last input, as it does for a dialog.
+            uiStateInitialized_ = true;
+            ::SendMessageW(h, WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, UISF_HIDEFOCUS), 0);
+        }
         SetVisibleFlag(true);
         ::ShowWindow(h, SW_SHOW);
         // The face first: otherwise the children may paint over a still black window.
@@ -263,7 +272,78 @@ void Form::SetFocusedControl(WinControl* c) {
     if (focused_ == c)
         return;
     focused_ = c;
+    focusFromKeyboard_ = navigating_;
     FocusChanged(c);
+}
+
+bool Form::FocusCuesShown() const noexcept {
+    if (!(uiState_ & UISF_HIDEFOCUS))
+        return true;
+    BOOL always = FALSE;
+    return ::SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0) && always;
+}
+
+void Form::ShowFocusCues() {
+    if (HWND h = HandleIfAllocated())
+        ::SendMessageW(h, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+LRESULT Form::ChangeUIState(WORD action, WORD flags) {
+    flags &= UISF_HIDEFOCUS | UISF_HIDEACCEL | UISF_ACTIVE;
+    if (action == UIS_INITIALIZE)
+        action = Application::Instance().LastInputFromKeyboard() ? UIS_CLEAR : UIS_SET;
+    if (action != UIS_SET && action != UIS_CLEAR)
+        return 0;
+    const WORD next = static_cast<WORD>(action == UIS_SET ? uiState_ | flags : uiState_ & ~flags);
+    // Only what changes goes down to the windows, as the system does it.
+    if (const WORD changed = static_cast<WORD>(next ^ uiState_))
+        ::SendMessageW(HandleIfAllocated(), WM_UPDATEUISTATE, MAKEWPARAM(action, changed), 0);
+    return 0;
+}
+
+LRESULT Form::UpdateUIState(WPARAM wp, LPARAM lp) {
+    const WORD action = LOWORD(wp);
+    const WORD flags = HIWORD(wp) & (UISF_HIDEFOCUS | UISF_HIDEACCEL | UISF_ACTIVE);
+    const bool before = FocusCuesShown();
+    if (action == UIS_SET)
+        uiState_ = static_cast<WORD>(uiState_ | flags);
+    else if (action == UIS_CLEAR)
+        uiState_ = static_cast<WORD>(uiState_ & ~flags);
+    // The system's own handling passes the state on to the system controls.
+    const LRESULT r = WinControl::WndProc(WM_UPDATEUISTATE, wp, lp);
+    if (FocusCuesShown() != before)
+        UIStateChanged();
+    return r;
+}
+
+void Form::MoveFocusByArrow(WORD key) {
+    WinControl* parent = focused_->Parent();
+    if (!parent)
+        return;
+    if (arrowKeys_ == ArrowKeys::TabOrder) {
+        parent->SelectNext(focused_, key == VK_RIGHT || key == VK_DOWN, false);
+        return;
+    }
+    std::vector<WinControl*> candidates;
+    std::vector<core::Box> boxes;
+    int from = -1;
+    for (const auto& c : parent->Controls()) {
+        WinControl* w = c->AsWinControl();
+        if (!w || (w != focused_ && !w->CanFocus()))
+            continue;
+        if (w == focused_)
+            from = static_cast<int>(candidates.size());
+        candidates.push_back(w);
+        const RECT b = w->BoundsRect();
+        boxes.push_back({b.left, b.top, b.right, b.bottom});
+    }
+    const core::Arrow arrow = key == VK_LEFT    ? core::Arrow::Left
+                              : key == VK_RIGHT ? core::Arrow::Right
+                              : key == VK_UP    ? core::Arrow::Up
+                                                : core::Arrow::Down;
+    const int to = core::RowNeighbour(boxes, from, arrow);
+    if (to >= 0 && candidates[static_cast<size_t>(to)] != focused_)
+        candidates[static_cast<size_t>(to)]->SetFocus();
 }
 
 void Form::SelectFirst() {
@@ -293,15 +373,22 @@ void Form::ActivateFocus() {
 
 bool Form::DialogKey(WORD key, ShiftState shift) {
     if (!(shift & ssAlt)) {
+        // The focus that these keys move counts as reached from the keyboard.
+        struct Navigating {
+            bool& flag;
+            explicit Navigating(bool& f) : flag(f) { flag = true; }
+            ~Navigating() { flag = false; }
+        };
         if (key == VK_TAB && !(shift & ssCtrl)) {
+            Navigating n(navigating_);
             SelectNext(focused_, !(shift & ssShift), true);
             return true;
         }
         if (key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN) {
             if (!focused_)
                 return false;
-            if (WinControl* p = focused_->Parent())
-                p->SelectNext(focused_, key == VK_RIGHT || key == VK_DOWN, false);
+            Navigating n(navigating_);
+            MoveFocusByArrow(key);
             return true;
         }
     }
@@ -323,6 +410,16 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
         Close();
         return 0;
+    case WM_CHANGEUISTATE:
+        return ChangeUIState(LOWORD(wp), HIWORD(wp));
+    case WM_UPDATEUISTATE:
+        return UpdateUIState(wp, lp);
+    case WM_QUERYUISTATE:
+        return uiState_;
+    case WM_SETTINGCHANGE:
+        if (wp == SPI_SETKEYBOARDCUES)
+            UIStateChanged();
+        break;
     case WM_ACTIVATE:
         active_ = LOWORD(wp) != WA_INACTIVE;
         if (active_ && !HIWORD(wp)) {

@@ -13,6 +13,10 @@ namespace fw {
 
 enum class BorderStyle { None, Single, Sizeable, Dialog };
 
+// What the arrow keys do: move along the tab order, or by the rows that the
+// controls' places make (core/FocusRows.h).
+enum class ArrowKeys { TabOrder, Rows };
+
 struct BorderIcons {
     bool systemMenu = true;
     bool minimize = true;
@@ -57,6 +61,18 @@ public:
     WinControl* FocusedControl() const noexcept { return focused_; }
     // Records the focused control and tells every control of the form.
     void SetFocusedControl(WinControl* c);
+    // The focused control was reached by Tab or an arrow key, not by the mouse.
+    bool FocusFromKeyboard() const noexcept { return focusFromKeyboard_; }
+    ArrowKeys GetArrowKeys() const noexcept { return arrowKeys_; }
+    void SetArrowKeys(ArrowKeys a) noexcept { arrowKeys_ = a; }
+
+    // Focus cues follow the system's convention (UISF_HIDEFOCUS): hidden when
+    // the form first shows after input from the mouse, shown from the first
+    // keyboard navigation on, and always shown when the system's setting asks
+    // for them. The form keeps the state for all its windows.
+    bool FocusCuesShown() const noexcept override;
+    // Keyboard navigation: the focus cues show from now on.
+    void ShowFocusCues();
     void SelectFirst();
     // Cancel mode to the focused control when the form is active.
     void SendCancelMode();
@@ -95,6 +111,11 @@ protected:
 private:
     void ApplyStyle();
     void ActivateFocus();
+    // Moves the focus from the focused control by an arrow key.
+    void MoveFocusByArrow(WORD key);
+    // Handles WM_CHANGEUISTATE and WM_UPDATEUISTATE for the whole form.
+    LRESULT ChangeUIState(WORD action, WORD flags);
+    LRESULT UpdateUIState(WPARAM wp, LPARAM lp);
     SIZE FrameSize() const noexcept; // outer minus client size
     BorderStyle borderStyle_ = BorderStyle::Sizeable;
     BorderIcons borderIcons_;
@@ -103,6 +124,11 @@ private:
     bool modal_ = false;
     bool active_ = false;
     WinControl* focused_ = nullptr;
+    bool navigating_ = false; // a Tab or arrow key is moving the focus
+    bool focusFromKeyboard_ = false;
+    ArrowKeys arrowKeys_ = ArrowKeys::TabOrder;
+    WORD uiState_ = 0; // UISF_* flags
+    bool uiStateInitialized_ = false;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     std::vector<std::unique_ptr<PopupMenu>> menus_;

@@ -84,6 +84,12 @@ void Label::Paint(Canvas& canvas) {
     canvas.SetBrushClear(true);
     if (Enabled()) {
         canvas.DrawText(DrawnText(), r, TextFormat());
+        if (FocusCue()) {
+            // The dots take the DC's colours: black on white, inverted over the text.
+            ::SetTextColor(canvas.Handle(), RGB(0, 0, 0));
+            ::SetBkColor(canvas.Handle(), RGB(255, 255, 255));
+            ::DrawFocusRect(canvas.Handle(), &r);
+        }
         return;
     }
     // Disabled text: embossed, a highlight copy one pixel down-right under a shadow copy.

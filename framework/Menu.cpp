@@ -45,7 +45,7 @@ void PopupMenu::RethinkHotkeys() {
         items_[k]->SetCaption(captions[k]);
 }
 
-void PopupMenu::Popup(int x, int y, HWND owner) {
+void PopupMenu::Popup(int x, int y, HWND owner, bool selectFirst) {
     RethinkHotkeys();
     UniqueMenu menu(::CreatePopupMenu());
     for (auto& i : items_) {
@@ -56,7 +56,15 @@ void PopupMenu::Popup(int x, int y, HWND owner) {
     }
     // Without the owner in the foreground a click elsewhere may not close the menu.
     ::SetForegroundWindow(owner);
+    // The menu's own loop takes this key first: Down selects the first entry.
+    if (selectFirst)
+        ::PostMessageW(owner, WM_KEYDOWN, VK_DOWN, 0);
     ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    // A menu that did not open leaves the key behind; it must not move the focus.
+    MSG left;
+    if (selectFirst && ::PeekMessageW(&left, owner, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) &&
+        left.wParam == VK_DOWN && left.lParam == 0)
+        ::PeekMessageW(&left, owner, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
     // The chosen command is posted to the owner; it runs after this returns.
     ::PostMessageW(owner, WM_NULL, 0, 0);
 }

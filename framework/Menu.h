@@ -60,8 +60,9 @@ public:
     // Opens the menu with its top-left corner at the screen point (Windows
     // shifts it into the screen), owned by the given window, and returns when
     // it has closed. Either mouse button chooses an entry; its command is
-    // posted to the owner.
-    void Popup(int x, int y, HWND owner);
+    // posted to the owner. Opened from the keyboard, it opens with its first
+    // entry selected, as the system's menus do.
+    void Popup(int x, int y, HWND owner, bool selectFirst = false);
 
 private:
     std::wstring name_;

@@ -34,6 +34,16 @@ HMODULE UxTheme() {
     return lib;
 }
 
+HMODULE Oleacc() {
+    static const HMODULE lib = LoadSystemLibrary(L"oleacc.dll");
+    return lib;
+}
+
+HMODULE Oleaut32() {
+    static const HMODULE lib = LoadSystemLibrary(L"oleaut32.dll");
+    return lib;
+}
+
 } // namespace
 
 bool RestrictLibrarySearch() noexcept {
@@ -97,6 +107,23 @@ BOOL IsThemeActive() {
 HRESULT DrawThemeParentBackground(HWND wnd, HDC dc, const RECT* rect) {
     static auto* fn = Proc<HRESULT WINAPI(HWND, HDC, const RECT*)>(UxTheme(), "DrawThemeParentBackground");
     return fn ? fn(wnd, dc, rect) : E_NOTIMPL;
+}
+
+LRESULT LresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object) {
+    static auto* fn = Proc<LRESULT WINAPI(REFIID, WPARAM, IUnknown*)>(Oleacc(), "LresultFromObject");
+    return fn ? fn(riid, wParam, object) : static_cast<LRESULT>(E_NOTIMPL);
+}
+
+HRESULT CreateStdAccessibleObject(HWND wnd, LONG objectId, REFIID riid, void** object) {
+    static auto* fn = Proc<HRESULT WINAPI(HWND, LONG, REFIID, void**)>(Oleacc(), "CreateStdAccessibleObject");
+    if (object)
+        *object = nullptr;
+    return fn ? fn(wnd, objectId, riid, object) : E_NOTIMPL;
+}
+
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
+    static auto* fn = Proc<BSTR WINAPI(const OLECHAR*, UINT)>(Oleaut32(), "SysAllocStringLen");
+    return fn ? fn(text, length) : nullptr;
 }
 
 } // namespace fw::syslib

@@ -5,15 +5,17 @@
 // first act restricts the loader's search to the system folder, and every
 // library it loads itself is looked for there alone.
 //
-// The common-controls and theme libraries are not imported: loading them costs
-// tens of milliseconds at start-up, and only the About dialog and the button
-// base's own pictures need them. Each function below behaves as the library's
-// own; when the library cannot be loaded it reports failure as the library would.
+// The common-controls, theme and accessibility libraries are not imported:
+// loading them costs tens of milliseconds at start-up, and only the About
+// dialog, the button base's own pictures and screen readers need them. Each function below behaves as the
+// library's own; when the library cannot be loaded it reports failure as the library would.
 #pragma once
 
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleauto.h>
+#include <unknwn.h>
 
 namespace fw::syslib {
 
@@ -41,5 +43,12 @@ BOOL ImageList_Destroy(HIMAGELIST list);
 BOOL IsAppThemed();
 BOOL IsThemeActive();
 HRESULT DrawThemeParentBackground(HWND wnd, HDC dc, const RECT* rect);
+
+// Active Accessibility, loaded when the first client asks a window for its
+// object: a program that no screen reader looks at never loads it.
+LRESULT LresultFromObject(REFIID riid, WPARAM wParam, IUnknown* object);
+HRESULT CreateStdAccessibleObject(HWND wnd, LONG objectId, REFIID riid, void** object);
+// The strings that accessible objects hand their clients, who free them.
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length);
 
 } // namespace fw::syslib

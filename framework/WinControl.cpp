@@ -1,5 +1,6 @@
 #include "WinControl.h"
 
+#include "AccessibleObject.h"
 #include "Application.h"
 
 #include <algorithm>
@@ -112,6 +113,7 @@ void WinControl::DestroyHandle() noexcept {
     // Messages sent while the window goes away must not reach an object that is
     // half destroyed, so it is detached first.
     UniqueWindow wnd(wnd_.release());
+    DisconnectAccessible(accessible_);
     if (systemProc_)
         ::SetWindowLongPtrW(wnd.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
     ::RemovePropW(wnd.get(), kObjectProp);
@@ -139,8 +141,10 @@ LRESULT CALLBACK WinControl::StaticWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM
     if (msg == WM_NCDESTROY) {
         // The system destroyed the window (e.g. with its parent): forget it.
         ::RemovePropW(wnd, kObjectProp);
-        if (self->wnd_.get() == wnd)
+        if (self->wnd_.get() == wnd) {
             self->wnd_.release();
+            DisconnectAccessible(self->accessible_);
+        }
     }
     return r;
 }
@@ -233,7 +237,29 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (child->Reflected(msg, wp, lp, result))
             return result;
     }
+    if (msg == AccessibleActionMessage()) {
+        RunAccessibleAction(*this, wp);
+        return 0;
+    }
     switch (msg) {
+    case WM_GETOBJECT:
+        // lParam is a 32-bit object id, whatever the width of LPARAM.
+        if (static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT) {
+            if (IAccessible* acc = AccessibleObjectOf(*this)) {
+                const LRESULT r = syslib::LresultFromObject(__uuidof(IAccessible), wp, acc);
+                acc->Release();
+                return r;
+            }
+        }
+        break;
+    case WM_CHANGEUISTATE:
+        // A child window hands the request to its parent; the top-level window decides.
+        if (HWND parent = ::GetParent(wnd_.get());
+            parent && (::GetWindowLongW(wnd_.get(), GWL_STYLE) & WS_CHILD)) {
+            ::SendMessageW(parent, WM_CHANGEUISTATE, wp, lp);
+            return 0;
+        }
+        break;
     case WM_PAINT: {
         if (systemProc_)
             break; // a system control paints itself
@@ -425,6 +451,35 @@ void WinControl::SetText(const std::wstring& text) {
     if (wnd_)
         ::SetWindowTextW(wnd_.get(), text.c_str());
     TextChanged();
+    if (AccessibleRole() != AccRole::None && AccessibleName() == text)
+        NotifyAccessibleEvent(*this, EVENT_OBJECT_NAMECHANGE);
+}
+
+void WinControl::UIStateChanged() {
+    for (auto& c : controls_)
+        c->UIStateChanged();
+}
+
+AccStates WinControl::AccessibleStates() const noexcept {
+    AccStates s = Control::AccessibleStates();
+    if (wnd_) {
+        if (!::IsWindowVisible(wnd_.get()))
+            s |= acc::Invisible;
+        if (!::IsWindowEnabled(wnd_.get()))
+            s |= acc::Unavailable;
+    }
+    if (TabStop() && !(s & (acc::Invisible | acc::Unavailable)))
+        s |= acc::Focusable;
+    if (Focused())
+        s |= acc::Focused;
+    return s;
+}
+
+RECT WinControl::AccessibleBounds() const noexcept {
+    RECT r{};
+    if (wnd_)
+        ::GetWindowRect(wnd_.get(), &r);
+    return r;
 }
 
 void WinControl::Invalidate() {

@@ -17,7 +17,11 @@
 #include <utility>
 #include <vector>
 
+struct IAccessible;
+
 namespace fw {
+
+class AccessibleObject;
 
 struct CreateParams {
     std::wstring className;               // our own class, registered on first use
@@ -96,6 +100,13 @@ public:
     bool DialogKey(WORD key, ShiftState shift) override;
     bool DialogChar(wchar_t ch) override;
     void FocusChanged(Control* focused) override;
+    void UIStateChanged() override;
+
+    // Focusable and focused from the window, besides the control's own states.
+    AccStates AccessibleStates() const noexcept override;
+    RECT AccessibleBounds() const noexcept override;
+    // A system window of ours that its class's own procedure serves.
+    bool SubclassesSystemClass() const noexcept { return systemProc_ != nullptr; }
 
     KeyEvent OnKeyDown;
     KeyEvent OnKeyUp;
@@ -139,8 +150,11 @@ private:
     WinControl* ReflectionTarget(UINT msg, LPARAM lp) const noexcept;
     void CreateChildHandles();
 
+    friend IAccessible* AccessibleObjectOf(WinControl& control);
+
     UniqueWindow wnd_;
-    WNDPROC systemProc_ = nullptr; // the system class's procedure, when subclassed
+    AccessibleObject* accessible_ = nullptr; // one reference, given up when the window goes
+    WNDPROC systemProc_ = nullptr;           // the system class's procedure, when subclassed
     std::vector<std::unique_ptr<Control>> controls_;
     PaintBuffer buffer_;
     int tabOrder_ = -1;

@@ -82,4 +82,64 @@ bool RunningUnderWine() {
     return ntdll && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
+VARIANT ChildId(long child) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = child;
+    return v;
+}
+
+AccessibleFacts Facts(IAccessible* acc, long child) {
+    AccessibleFacts f;
+    const VARIANT id = ChildId(child);
+    auto text = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+        BSTR b = nullptr;
+        std::wstring s = SUCCEEDED((acc->*get)(id, &b)) && b ? std::wstring(b, ::SysStringLen(b)) : L"";
+        ::SysFreeString(b);
+        return s;
+    };
+    f.name = text(&IAccessible::get_accName);
+    f.description = text(&IAccessible::get_accDescription);
+    f.value = text(&IAccessible::get_accValue);
+    f.defaultAction = text(&IAccessible::get_accDefaultAction);
+    VARIANT v;
+    if (SUCCEEDED(acc->get_accRole(id, &v)))
+        f.role = v.lVal;
+    if (SUCCEEDED(acc->get_accState(id, &v)))
+        f.states = v.lVal;
+    long x = 0, y = 0, w = 0, h = 0;
+    acc->accLocation(&x, &y, &w, &h, id);
+    f.location = RECT{x, y, x + w, y + h};
+    return f;
+}
+
+namespace {
+WinEventLog* currentLog = nullptr;
+}
+
+WinEventLog::WinEventLog()
+    : hook_(::SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, &WinEventLog::Hook, ::GetCurrentProcessId(), 0,
+                              WINEVENT_OUTOFCONTEXT)) {
+    currentLog = this;
+}
+
+WinEventLog::~WinEventLog() {
+    if (hook_)
+        ::UnhookWinEvent(hook_);
+    currentLog = nullptr;
+}
+
+void CALLBACK WinEventLog::Hook(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG child, DWORD, DWORD) {
+    if (currentLog)
+        currentLog->events_.push_back({event, wnd, object, child});
+}
+
+int WinEventLog::Count(DWORD event, HWND wnd, LONG child) const {
+    int n = 0;
+    for (const Event& e : events_)
+        if (e.event == event && e.wnd == wnd && e.object == OBJID_CLIENT && e.child == child)
+            ++n;
+    return n;
+}
+
 } // namespace testing_support

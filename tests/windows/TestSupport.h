@@ -6,7 +6,10 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,5 +39,40 @@ std::vector<bool> RegionPixels(HRGN rgn, int w, int h);
 
 // Wine is not Windows: lets a test say why it cannot pass there.
 bool RunningUnderWine();
+
+// Accessible objects as a window hands them to WM_GETOBJECT, held by a test.
+struct ComRelease {
+    void operator()(IUnknown* p) const noexcept { p->Release(); }
+};
+using AccessiblePtr = std::unique_ptr<IAccessible, ComRelease>;
+VARIANT ChildId(long child);
+
+// What an object says of itself (CHILDID_SELF) or of one of its children.
+struct AccessibleFacts {
+    std::wstring name, description, value, defaultAction;
+    long role = 0, states = 0;
+    RECT location{};
+};
+AccessibleFacts Facts(IAccessible* acc, long child = CHILDID_SELF);
+
+// The events raised in this process (NotifyWinEvent's and the system's own),
+// caught by an in-process hook while the log lives; they arrive while the
+// thread handles messages. Count: those for the client object of wnd.
+class WinEventLog {
+public:
+    WinEventLog();
+    ~WinEventLog();
+    int Count(DWORD event, HWND wnd, LONG child = CHILDID_SELF) const;
+
+private:
+    struct Event {
+        DWORD event;
+        HWND wnd;
+        LONG object, child;
+    };
+    static void CALLBACK Hook(HWINEVENTHOOK, DWORD event, HWND wnd, LONG object, LONG child, DWORD, DWORD);
+    HWINEVENTHOOK hook_;
+    std::vector<Event> events_;
+};
 
 } // namespace testing_support
