@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace controls {
 
@@ -54,6 +55,7 @@ TSkinCustomButton::TSkinCustomButton(fw::Control* owner)
     SetTabStop(true);
     SetParentColor(true);
     SetCapturesMouse(true);
+    SetAccessibleRole(fw::AccRole::PushButton);
 }
 
 TSkinCustomButton::~TSkinCustomButton() {
@@ -73,6 +75,7 @@ void TSkinCustomButton::CreateParamsFor(fw::CreateParams& p) {
 void TSkinCustomButton::CreateWnd() {
     acceptsEnter_ = default_;
     hasFocus_ = false;
+    reportedStates_ = OwnStates();
 }
 
 // Properties.
@@ -130,7 +133,60 @@ void TSkinCustomButton::FileThemeRemoved(TSkinFileTheme& theme) {
     SetUIStyle(TSkinUIStyle::Navy);
 }
 
+void TSkinCustomButton::SetHasPopup(bool p) {
+    hasPopup_ = p;
+    SetAccessibleRole(p ? fw::AccRole::MenuButton : fw::AccRole::PushButton);
+}
+
+fw::AccStates TSkinCustomButton::AccessibleStates() const noexcept {
+    fw::AccStates s = fw::WinControl::AccessibleStates();
+    if (mouseOver_)
+        s |= fw::acc::HotTracked;
+    if (mousePressed_)
+        s |= fw::acc::Pressed;
+    if (hasPopup_)
+        s |= fw::acc::HasPopup;
+    return s;
+}
+
+fw::AccStates TSkinCustomButton::OwnStates() const noexcept {
+    // From the flags alone: this runs at every repaint.
+    return (hasFocus_ ? fw::acc::Focused : 0) | (mouseOver_ ? fw::acc::HotTracked : 0) |
+           (mousePressed_ ? fw::acc::Pressed : 0) | (Enabled() ? 0 : fw::acc::Unavailable);
+}
+
+void TSkinCustomButton::ReportStateChange() {
+    const fw::AccStates now = OwnStates();
+    if (now == reportedStates_)
+        return;
+    reportedStates_ = now;
+    fw::NotifyAccessibleEvent(*this, EVENT_OBJECT_STATECHANGE);
+}
+
+void TSkinCustomButton::KeyboardClick() {
+    struct Restore {
+        bool& flag;
+        bool old;
+        ~Restore() { flag = old; }
+    } restore{keyboardClick_, std::exchange(keyboardClick_, true)};
+    Click();
+}
+
+void TSkinCustomButton::AccessibleDoDefaultAction() {
+    // The client acts for a user who does not point: as from the keyboard.
+    if (Enabled())
+        KeyboardClick();
+}
+
+void TSkinCustomButton::UIStateChanged() {
+    if (hasFocus_)
+        Repaint();
+}
+
 void TSkinCustomButton::Repaint() {
+    // Every state change repaints: the one place to tell assistive technology too.
+    if (HandleAllocated())
+        ReportStateChange();
     HWND wnd = HandleIfAllocated();
     // A window that is not shown yet gets its whole face from its first paint.
     if (!wnd || !::IsWindowVisible(wnd))
@@ -176,7 +232,7 @@ void TSkinCustomButton::CancelMode() {
 bool TSkinCustomButton::DialogKey(WORD key, fw::ShiftState shift) {
     const bool ours = (key == VK_RETURN && acceptsEnter_) || (key == VK_ESCAPE && cancel_);
     if (ours && !(shift & (fw::ssShift | fw::ssCtrl | fw::ssAlt)) && CanFocus()) {
-        Click();
+        KeyboardClick();
         return true;
     }
     return fw::WinControl::DialogKey(key, shift);
@@ -185,7 +241,7 @@ bool TSkinCustomButton::DialogKey(WORD key, fw::ShiftState shift) {
 bool TSkinCustomButton::DialogChar(wchar_t ch) {
     const wchar_t accel = core::AcceleratorChar(caption_);
     if (accel && Upper(ch) == Upper(accel) && Parent() && Parent()->Enabled() && Enabled() && Visible()) {
-        Click();
+        KeyboardClick();
         return true;
     }
     return false;
@@ -261,6 +317,13 @@ void TSkinCustomButton::Click() {
 
 void TSkinCustomButton::KeyDown(WORD& key, fw::ShiftState shift) {
     fw::WinControl::KeyDown(key, shift);
+    // A menu button opens its menu at once: Down or Alt+Down, and F4 (Alt+F4 closes the window).
+    const bool popupKey = (key == VK_DOWN && !(shift & (fw::ssShift | fw::ssCtrl))) ||
+                          (key == VK_F4 && !(shift & (fw::ssShift | fw::ssCtrl | fw::ssAlt)));
+    if (hasPopup_ && popupKey && hasFocus_ && Enabled()) {
+        KeyboardClick();
+        return;
+    }
     // With Alt held the key arrives as a system key, which is not a press.
     if ((key == VK_SPACE || key == VK_RETURN) && !(shift & fw::ssAlt) && hasFocus_ && Enabled()) {
         mousePressed_ = true;
@@ -273,7 +336,7 @@ void TSkinCustomButton::KeyUp(WORD& key, fw::ShiftState shift) {
     if ((key == VK_SPACE || key == VK_RETURN) && hasFocus_ && mousePressed_ && Enabled()) {
         mousePressed_ = false;
         Repaint();
-        Click();
+        KeyboardClick();
     }
 }
 
@@ -300,6 +363,15 @@ LRESULT TSkinCustomButton::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         Repaint();
         return r;
     }
+    case WM_GETDLGCODE:
+        // The Down key is a menu button's own; the other arrows still move the focus.
+        if (hasPopup_ && lp) {
+            const MSG* m = reinterpret_cast<const MSG*>(lp);
+            if ((m->message == WM_KEYDOWN || m->message == WM_SYSKEYDOWN) && m->wParam == VK_DOWN &&
+                !(fw::KeyboardShiftState() & (fw::ssShift | fw::ssCtrl)))
+                return DLGC_WANTARROWS;
+        }
+        break;
     case WM_TIMER:
         if (wp != kRepeatTimerId)
             break;

@@ -51,6 +51,14 @@ public:
     // Paints the face at once (nothing while the window does not exist).
     void Repaint() override;
 
+    // A button that drops a menu: Down, Alt+Down and F4 click it too, and
+    // assistive technology hears of a menu button that opens a popup.
+    bool HasPopup() const noexcept { return hasPopup_; }
+    void SetHasPopup(bool p);
+    // The click that is running came from a key (or an assistive client), not
+    // from the mouse: a menu it drops opens with its first entry selected.
+    bool ClickedFromKeyboard() const noexcept { return keyboardClick_; }
+
     bool MouseOver() const noexcept { return mouseOver_; }
     bool MousePressed() const noexcept { return mousePressed_; }
     bool AcceptsEnter() const noexcept { return acceptsEnter_; }
@@ -71,6 +79,11 @@ public:
     void FocusChanged(fw::Control* focused) override;
     void FontChanged() override;
     void TextChanged() override;
+    void UIStateChanged() override;
+
+    // Hot while the cursor is over it, pressed while held, a popup for a menu button.
+    fw::AccStates AccessibleStates() const noexcept override;
+    void AccessibleDoDefaultAction() override;
 
     void MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) override;
     void MouseMove(fw::ShiftState shift, int x, int y) override;
@@ -119,6 +132,11 @@ private:
     void StopRepeatTimer() noexcept;
     void FetchStatePicture(fw::Bitmap& bitmap);
     void DrawCaptionIn(fw::Canvas& canvas, RECT r);
+    void KeyboardClick();
+    // Tells assistive technology when a state that the button itself changes
+    // (focused, hot, pressed, unavailable) has changed.
+    fw::AccStates OwnStates() const noexcept;
+    void ReportStateChange();
 
     std::wstring caption_;
     bool autoSize_ = false;
@@ -137,6 +155,9 @@ private:
     bool pictureTransparent_ = false;
     bool repeatTimerExists_ = false;
     bool hasFocus_ = false;
+    bool hasPopup_ = false;
+    bool keyboardClick_ = false;
+    fw::AccStates reportedStates_ = 0;
     fw::WindowTimer repeatTimer_;
     // Kept between paints: making a bitmap or a DC costs more than a paint.
     fw::Bitmap picture_;

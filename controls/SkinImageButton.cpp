@@ -1,5 +1,6 @@
 #include "SkinImageButton.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace controls {
@@ -32,6 +33,11 @@ void TSkinImageButton::SetStretch(bool s) {
 
 void TSkinImageButton::SetDrawFocused(bool d) {
     drawFocused_ = d;
+    Repaint();
+}
+
+void TSkinImageButton::SetKeyboardFocusCue(const std::optional<TSkinFocusCue>& cue) {
+    focusCue_ = cue;
     Repaint();
 }
 
@@ -94,8 +100,28 @@ void TSkinImageButton::DrawStatePicture(fw::Canvas& canvas, fw::Bitmap& bitmap) 
 }
 
 void TSkinImageButton::DrawFocusFrame(fw::Canvas& canvas) {
-    if (drawFocused_)
+    if (drawFocused_) {
         TSkinCustomButton::DrawFocusFrame(canvas);
+        return;
+    }
+    if (!focusCue_ || !FocusCuesShown())
+        return;
+    // One-pixel rings from the margin inwards, all within the button's own bounds.
+    const RECT client = ClientRect();
+    const int m = FocusedRectMargin();
+    const int rings = std::max(focusCue_->outerWidth, 0) + 1;
+    HDC dc = canvas.Handle();
+    fw::ScopedSelect brush(dc, ::GetStockObject(NULL_BRUSH));
+    for (int ring = 0; ring < rings; ++ring) {
+        const int inset = m + ring;
+        if (client.right - 2 * inset < 2 || client.bottom - 2 * inset < 2)
+            break;
+        const fw::Color color = ring + 1 < rings ? focusCue_->outer : focusCue_->inner;
+        fw::UniquePen pen(::CreatePen(PS_SOLID, 1, fw::ColorToRGB(color)));
+        fw::ScopedSelect selected(dc, pen.get());
+        const int corner = std::max(2 * (focusCue_->radius - ring), 0);
+        ::RoundRect(dc, inset, inset, client.right - inset, client.bottom - inset, corner, corner);
+    }
 }
 
 } // namespace controls

@@ -6,7 +6,19 @@
 
 #include "framework/Graphic.h"
 
+#include <optional>
+
 namespace controls {
+
+// The keyboard's focus cue of an image button, in colours that suit its skin:
+// a ring with rounded corners, inset by FocusedRectMargin, of outerWidth
+// one-pixel lines in the outer colour and one line in the inner colour inside.
+struct TSkinFocusCue {
+    fw::Color outer;
+    fw::Color inner;
+    int outerWidth;
+    int radius;
+};
 
 class TSkinImageButton : public TSkinCustomButton {
 public:
@@ -27,6 +39,11 @@ public:
     void SetStretch(bool s);
     bool DrawFocused() const noexcept { return drawFocused_; }
     void SetDrawFocused(bool d);
+    // With DrawFocused off, the focused button still shows where the focus is
+    // while its form shows focus cues (the user works with the keyboard): this
+    // cue, over the picture. None: no focus frame at all, as DrawFocused says.
+    const std::optional<TSkinFocusCue>& KeyboardFocusCue() const noexcept { return focusCue_; }
+    void SetKeyboardFocusCue(const std::optional<TSkinFocusCue>& cue);
     // Every step that uses the style is replaced here, so the style reads back
     // as FromThemeFile whatever was written.
     TSkinUIStyle UIStyle() const noexcept override { return TSkinUIStyle::FromThemeFile; }
@@ -54,6 +71,7 @@ private:
     fw::Picture picDisabled_;
     bool stretch_ = false;
     bool drawFocused_ = false;
+    std::optional<TSkinFocusCue> focusCue_;
 };
 
 } // namespace controls
