@@ -129,6 +129,16 @@ constexpr const ButtonLayout& Button(std::string_view name) {
     throw "no launcher button of that name";
 }
 
+// The keyboard's focus cue on every picture button: a two-pixel ring of the product's red with a
+// white line inside it and rounded corners, inset by the buttons' focus margin (2), so that it
+// stays within the button's own bounds and clear of the neighbour that covers its edge.
+struct FocusCueLayout {
+    std::uint32_t outer, inner;
+    int outerWidth;
+    int radius;
+};
+inline constexpr FocusCueLayout kFocusCue{0x1A03DF, 0xFFFFFF, 2, 4};
+
 // The large buttons' pressed picture is the hover picture moved left and down, except its
 // last rows, which stay in place.
 inline constexpr int kPressedFixedRows = 9;

@@ -82,11 +82,21 @@ constexpr wchar_t kToolISOBuilder[] = L"Sarneth.exe";
 constexpr wchar_t kToolDiscEraser[] = L"Ulbrin.exe";
 constexpr wchar_t kToolDeviceInfo[] = L"Fostrel.exe";
 
-// What the info line says while the mouse is on a large button.
-constexpr const char* kHoverDataCDDVD = layout::Button("ButtonDataCDDVD").hoverText;
-constexpr const char* kHoverVCDDVDVideo = layout::Button("ButtonVCDDVDVideo").hoverText;
-constexpr const char* kHoverAudioCD = layout::Button("ButtonAudioCD").hoverText;
-constexpr const char* kHoverMoreTools = layout::Button("ButtonMoreTools").hoverText;
+// What the info line says while the mouse is on a large button, or the keyboard's focus; null
+// for the other buttons.
+const char* HoverText(const fw::Control& button) {
+    for (const layout::ButtonLayout& b : layout::kButtons)
+        if (button.Name() == Wide(b.name))
+            return b.hoverText;
+    return nullptr;
+}
+
+constexpr bool DropsMenu(std::string_view button) {
+    for (const layout::MenuLayout& m : layout::kMenus)
+        if (button == m.button)
+            return true;
+    return false;
+}
 
 // The full path of the running executable, however long; empty when the
 // system cannot give it.
@@ -118,6 +128,8 @@ TFormMain::TFormMain() : fw::Form(nullptr) {
     SetClientWidth(Scaled(layout::kClientWidth));
     SetClientHeight(Scaled(layout::kClientHeight));
     SetApplicationIcon(*this);
+    // The buttons lie in three rows: the title buttons, the large ones, the bottom row.
+    SetArrowKeys(fw::ArrowKeys::Rows);
     BuildFrame();
     BuildControls();
     BuildMenus();
@@ -161,6 +173,8 @@ void TFormMain::BuildControls() {
     }
     labelInfo2_ = labels[0];
     labelInfo1_ = labels[1];
+    // The shadow repeats the text: assistive technology reads the line once.
+    labelInfo1_->SetAccessibleRole(fw::AccRole::Text);
 
     auto loadPicture = [this](fw::Picture& picture, const layout::ButtonLayout& d, layout::PictureState s) {
         if (!d.HasPicture(s))
@@ -185,10 +199,15 @@ void TFormMain::BuildControls() {
         b.SetStretch(false);
         b.SetTransparent(false);
         b.SetDrawFocused(false);
-        b.SetFocusedRectMargin(2);
+        b.SetFocusedRectMargin(Scaled(2));
         b.SetMouseContinuouslyDownInterval(100);
         b.SetModalResult(0);
         b.SetUIStyle(controls::TSkinUIStyle::FromThemeFile);
+        b.SetKeyboardFocusCue(FocusCue());
+        b.SetHasPopup(DropsMenu(d.name));
+        b.SetAccessibleName(Wide(d.accessibleName));
+        if (d.hoverText)
+            b.SetAccessibleDescription(Wide(d.hoverText));
         auto bind = [this](Handler h) -> fw::NotifyEvent {
             if (!h)
                 return {};
@@ -217,6 +236,11 @@ void TFormMain::BuildMenus() {
 
 int TFormMain::Scaled(int length) const noexcept {
     return core::ScaleLength(length, Dpi());
+}
+
+controls::TSkinFocusCue TFormMain::FocusCue() const noexcept {
+    constexpr const layout::FocusCueLayout& cue = layout::kFocusCue;
+    return {cue.outer, cue.inner, Scaled(cue.outerWidth), Scaled(cue.radius)};
 }
 
 void TFormMain::ApplyDpi(int dpi, POINT origin) {
@@ -257,6 +281,8 @@ void TFormMain::ApplyDpi(int dpi, POINT origin) {
                 states[s]->SetBitmap(std::move(pictures[i][s]));
         b->SetBounds(Scaled(d.bounds.left), Scaled(d.bounds.top), Scaled(d.bounds.width),
                      Scaled(d.bounds.height));
+        b->SetFocusedRectMargin(Scaled(2));
+        b->SetKeyboardFocusCue(FocusCue());
     }
     SetBounds(origin.x, origin.y, Width(), Height());
     const layout::SkinLayout& d = layout::kSkin;
@@ -298,8 +324,38 @@ void TFormMain::LaunchTool(const std::wstring& fileName) {
 }
 
 void TFormMain::DropMenu(fw::PopupMenu& menu, const fw::Control& button) {
+    const auto* b = dynamic_cast<const controls::TSkinCustomButton*>(&button);
+    const bool fromKeyboard = b && b->ClickedFromKeyboard();
     // The window has no border, so this is the button's lower-left corner on screen.
-    menu.Popup(Left() + button.Left(), Top() + button.Top() + button.Height(), Handle());
+    menu.Popup(Left() + button.Left(), Top() + button.Top() + button.Height(), Handle(), fromKeyboard);
+}
+
+void TFormMain::ShowInfoText() {
+    // The mouse has priority over the keyboard.
+    const fw::Control* shown = mouseButton_ ? mouseButton_ : keyboardButton_;
+    const char* text = shown ? HoverText(*shown) : nullptr;
+    SetInfoText(Wide(text ? text : layout::kWelcome));
+}
+
+void TFormMain::LargeButtonEntered(fw::Control& button) {
+    mouseButton_ = &button;
+    ShowInfoText();
+}
+
+void TFormMain::LargeButtonExited(fw::Control& button) {
+    if (mouseButton_ == &button)
+        mouseButton_ = nullptr;
+    ShowInfoText();
+}
+
+void TFormMain::FocusChanged(fw::Control* focused) {
+    fw::Form::FocusChanged(focused);
+    const fw::Control* fromKeyboard =
+        focused && FocusFromKeyboard() && HoverText(*focused) ? focused : nullptr;
+    if (fromKeyboard == keyboardButton_)
+        return;
+    keyboardButton_ = fromKeyboard;
+    ShowInfoText();
 }
 
 void TFormMain::ButtonMinClick(fw::Control&) {
@@ -326,29 +382,29 @@ void TFormMain::ButtonHelpClick(fw::Control&) {
 void TFormMain::ButtonHomeClick(fw::Control&) {
     UtilFuncs::OpenWithShell(WebSiteAddress);
 }
-void TFormMain::ButtonDataCDDVDMouseEnter(fw::Control&) {
-    SetInfoText(Wide(kHoverDataCDDVD));
+void TFormMain::ButtonDataCDDVDMouseEnter(fw::Control& sender) {
+    LargeButtonEntered(sender);
 }
-void TFormMain::ButtonVCDDVDVideoMouseEnter(fw::Control&) {
-    SetInfoText(Wide(kHoverVCDDVDVideo));
+void TFormMain::ButtonVCDDVDVideoMouseEnter(fw::Control& sender) {
+    LargeButtonEntered(sender);
 }
-void TFormMain::ButtonAudioCDMouseEnter(fw::Control&) {
-    SetInfoText(Wide(kHoverAudioCD));
+void TFormMain::ButtonAudioCDMouseEnter(fw::Control& sender) {
+    LargeButtonEntered(sender);
 }
-void TFormMain::ButtonMoreToolsMouseEnter(fw::Control&) {
-    SetInfoText(Wide(kHoverMoreTools));
+void TFormMain::ButtonMoreToolsMouseEnter(fw::Control& sender) {
+    LargeButtonEntered(sender);
 }
-void TFormMain::ButtonDataCDDVDMouseExit(fw::Control&) {
-    SetInfoText(Wide(layout::kWelcome));
+void TFormMain::ButtonDataCDDVDMouseExit(fw::Control& sender) {
+    LargeButtonExited(sender);
 }
-void TFormMain::ButtonVCDDVDVideoMouseExit(fw::Control&) {
-    SetInfoText(Wide(layout::kWelcome));
+void TFormMain::ButtonVCDDVDVideoMouseExit(fw::Control& sender) {
+    LargeButtonExited(sender);
 }
-void TFormMain::ButtonAudioCDMouseExit(fw::Control&) {
-    SetInfoText(Wide(layout::kWelcome));
+void TFormMain::ButtonAudioCDMouseExit(fw::Control& sender) {
+    LargeButtonExited(sender);
 }
-void TFormMain::ButtonMoreToolsMouseExit(fw::Control&) {
-    SetInfoText(Wide(layout::kWelcome));
+void TFormMain::ButtonMoreToolsMouseExit(fw::Control& sender) {
+    LargeButtonExited(sender);
 }
 void TFormMain::Menu1Click(fw::MenuItem&) {
     LaunchTool(kToolAudioCDBurner);

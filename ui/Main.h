@@ -57,6 +57,9 @@ public:
     void SetInfoText(const std::wstring& text);
     void LaunchTool(const std::wstring& fileName);
 
+    // The info line follows the keyboard focus onto a large button too.
+    void FocusChanged(fw::Control* focused) override;
+
 protected:
     // A monitor of another scale: artwork, shape, controls and fonts follow it.
     void DpiChanged(int dpi, const RECT& suggested) override;
@@ -68,16 +71,25 @@ private:
     void BuildMenus();
     // A length of the layout at the scale the window is laid out for.
     int Scaled(int length) const noexcept;
+    // The keyboard's focus cue of the buttons at that scale.
+    controls::TSkinFocusCue FocusCue() const noexcept;
     // Lays the window out anew at dpi, with its top-left corner at origin (screen).
     void ApplyDpi(int dpi, POINT origin);
     // Opens the menu with its top-left corner at the button's lower-left corner.
     void DropMenu(fw::PopupMenu& menu, const fw::Control& button);
+    // The hover text of the large button under the mouse, else of the large
+    // button that the keyboard focused, else the welcome text.
+    void ShowInfoText();
+    void LargeButtonEntered(fw::Control& button);
+    void LargeButtonExited(fw::Control& button);
 
     controls::TSkinForm* SkinFormMain_ = nullptr;
     fw::Label* labelInfo2_ = nullptr;
     fw::Label* labelInfo1_ = nullptr;
     fw::PopupMenu* popupMenuAudioCD_ = nullptr;
     fw::PopupMenu* popupMenuMoreTools_ = nullptr;
+    const fw::Control* mouseButton_ = nullptr;    // the large button under the mouse
+    const fw::Control* keyboardButton_ = nullptr; // the large button focused from the keyboard
 };
 
 } // namespace ui

@@ -130,7 +130,12 @@ testenv_start_wineserver() {
     # The first program of a server starts Wine's background services, and they
     # inherit its standard handles for the server's whole life. Start them here
     # on a log file, so that no test's output pipe is held open after the test.
-    LANG=C.UTF-8 wine cmd /c exit 0 </dev/null >>"$testenv_logdir/services.log" 2>&1 || true
+    # That program also sets Windows' own default where a new prefix differs:
+    # keyboard cues (focus rectangles, access-key underlines) hidden until the
+    # keyboard is used. Wine's prefix has them always shown (bit 0x20 of the
+    # mask's first byte); its other bits stay as Wine writes them.
+    LANG=C.UTF-8 wine reg add 'HKCU\Control Panel\Desktop' /v UserPreferencesMask /t REG_BINARY \
+        /d 1000028012000000 /f </dev/null >>"$testenv_logdir/services.log" 2>&1 || true
 }
 
 # A prefix whose display runs at another scale: a copy of the made prefix BASE
