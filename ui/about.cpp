@@ -8,6 +8,7 @@
 #include "core/Scale.h"
 #include "framework/UtilFuncs.h"
 #include "framework/Application.h"
+#include "framework/FocusProxy.h"
 #include "framework/GraphicRegistry.h"
 
 #include <memory>
@@ -18,6 +19,18 @@ namespace ui {
 namespace {
 
 using Handler = void (TFormAbout::*)(fw::Control&);
+// What a link opens, from the label's current text.
+using Address = std::wstring (*)(const fw::Label&);
+
+std::wstring WebAddress(const fw::Label& label) {
+    return label.Text();
+}
+std::wstring MailAddress(const fw::Label& label) {
+    return L"mailto:" + label.Text();
+}
+
+// The lettering under the About picture's motif, and what the picture is called.
+constexpr wchar_t kProductName[] = L"Orvalis";
 
 // The dialog window.
 struct WindowDescription {
@@ -55,6 +68,7 @@ struct Settings {
     bool wordWrap = false;
     bool showAccelChar = true;
     bool link = false;
+    Address address = nullptr; // a link reachable by the keyboard
     // Panels.
     fw::Bevel bevelInner = fw::Bevel::None;
     fw::Bevel bevelOuter = fw::Bevel::None;
@@ -89,9 +103,9 @@ constexpr ControlDescription kControls[] = {
     {Kind::Label,       L"LabalTitle",       L"TabSheetAbout",  {16, 12, 265, 26},    {.bold = true, .transparent = true, .wordWrap = true, .showAccelChar = false}},
     {Kind::Label,       L"LabelCopyright",   L"TabSheetAbout",  {16, 48, 265, 26},    {.text = kCopyright, .wordWrap = true}},
     {Kind::Label,       L"LabelWebTitle",    L"TabSheetAbout",  {16, 144, kAutoSize, kAutoSize}, {.text = L"Web site:"}},
-    {Kind::Label,       L"LabelWeb",         L"TabSheetAbout",  {16, 160, kAutoSize, kAutoSize}, {.onClick = &TFormAbout::LabelWebClick, .link = true}},
+    {Kind::Label,       L"LabelWeb",         L"TabSheetAbout",  {16, 160, kAutoSize, kAutoSize}, {.onClick = &TFormAbout::LabelWebClick, .link = true, .address = &WebAddress}},
     {Kind::Label,       L"LabelSupport",     L"TabSheetAbout",  {16, 176, kAutoSize, kAutoSize}, {.text = L"Support:"}},
-    {Kind::Label,       L"LabelSupportEmail", L"TabSheetAbout", {16, 192, kAutoSize, kAutoSize}, {.onClick = &TFormAbout::LabelSupportEmailClick, .link = true}},
+    {Kind::Label,       L"LabelSupportEmail", L"TabSheetAbout", {16, 192, kAutoSize, kAutoSize}, {.onClick = &TFormAbout::LabelSupportEmailClick, .link = true, .address = &MailAddress}},
 
     {Kind::TabSheet,    L"TabSheetUpdate",   L"PageControlMain", {0, 0, 0, 0},        {.tabOrder = 1, .text = L"Update"}},
     {Kind::Label,       L"LabelCheckTitle",  L"TabSheetUpdate", {16, 132, kAutoSize, kAutoSize}, {.text = L"Check for update", .bold = true, .transparent = true}},
@@ -160,6 +174,8 @@ void ApplyLabel(fw::Label& label, const Bounds& b, const Settings& d) {
     label.SetAutoSize(autoSize);
     label.SetBounds(b.left, b.top, autoSize ? label.Width() : b.width, autoSize ? label.Height() : b.height);
     label.SetText(d.text);
+    // A link is reported through its keyboard stand-in (BuildControls).
+    label.SetAccessibleRole(d.link ? fw::AccRole::None : fw::AccRole::StaticText);
 }
 
 } // namespace
@@ -230,6 +246,8 @@ void TFormAbout::BuildControls() {
             auto& image = static_cast<fw::Image&>(c);
             image.SetCenter(d.center);
             image.SetCursor(fw::crHandPoint);
+            image.SetAccessibleRole(fw::AccRole::Graphic);
+            image.SetAccessibleName(kProductName);
             // The stored picture: a failure to read it ends the dialog's creation.
             LoadAboutPicture(image.GetPicture(), Dpi());
             break;
@@ -240,6 +258,17 @@ void TFormAbout::BuildControls() {
         c.SetText(d.text);
         if (desc.kind != Kind::TabSheet) // the page control places its sheets
             c.SetBounds(b.left, b.top, b.width, b.height);
+    }
+    // The links take the keyboard focus through stand-ins, after the other
+    // controls of their page in the tab order: Enter or Space opens them.
+    for (const ControlDescription& desc : kControls) {
+        if (!desc.settings.address)
+            continue;
+        auto& label = Get<fw::Label>(desc.name);
+        auto& proxy = label.Parent()->Create<fw::FocusProxy>(label);
+        proxy.SetName(std::wstring(desc.name) + L"Focus");
+        proxy.SetAccessibleRole(fw::AccRole::Link);
+        proxy.SetAccessibleValue([&label, address = desc.settings.address] { return address(label); });
     }
 }
 
@@ -300,11 +329,11 @@ void TFormAbout::FormCreate(fw::Control&) {
 }
 
 void TFormAbout::LabelWebClick(fw::Control& sender) {
-    UtilFuncs::OpenWithShell(AsLabel(sender).Text());
+    UtilFuncs::OpenWithShell(WebAddress(AsLabel(sender)));
 }
 
 void TFormAbout::LabelSupportEmailClick(fw::Control& sender) {
-    UtilFuncs::OpenWithShell(L"mailto:" + AsLabel(sender).Text());
+    UtilFuncs::OpenWithShell(MailAddress(AsLabel(sender)));
 }
 
 void TFormAbout::ButtonUpdatesClick(fw::Control&) {

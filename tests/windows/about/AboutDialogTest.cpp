@@ -151,9 +151,10 @@ TEST(AboutDialog, TabOrderAndTheFirstFocus) {
     std::vector<std::wstring> names;
     for (auto* c : order)
         names.push_back(c->Name());
-    const std::vector<std::wstring> expected = {L"PanelMain",      L"PageControlMain", L"TabSheetAbout",
-                                                L"TabSheetUpdate", L"ButtonUpdates",   L"GroupBoxPInfo",
-                                                L"ButtonOK",       L"PanelmageLeft"};
+    // The links' keyboard stand-ins come after the other controls of their page.
+    const std::vector<std::wstring> expected = {
+        L"PanelMain",      L"PageControlMain", L"TabSheetAbout", L"LabelWebFocus", L"LabelSupportEmailFocus",
+        L"TabSheetUpdate", L"ButtonUpdates",   L"GroupBoxPInfo", L"ButtonOK",      L"PanelmageLeft"};
     EXPECT_EQ(names, expected);
     RunModal(dlg, [](fw::Form& f) {
         auto& d = Dlg(f);
@@ -163,7 +164,9 @@ TEST(AboutDialog, TabOrderAndTheFirstFocus) {
         EXPECT_EQ(::GetFocus(), d.PageControlMain().Handle()) << "the tabs have the focus";
         EXPECT_TRUE(d.ButtonOK().Active());
         EXPECT_TRUE(::SendMessageW(d.ButtonOK().Handle(), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON);
-        // Tab goes on to OK, skipping the hidden page's button.
+        // Tab goes on through the links to OK, skipping the hidden page's button.
+        Key(VK_TAB);
+        Key(VK_TAB);
         Key(VK_TAB);
         EXPECT_EQ(::GetFocus(), d.ButtonOK().Handle());
     });
