@@ -106,21 +106,28 @@ void TSkinImageButton::DrawFocusFrame(fw::Canvas& canvas) {
     }
     if (!focusCue_ || !FocusCuesShown())
         return;
-    // One-pixel rings from the margin inwards, all within the button's own bounds.
+    // Bands between rounded rectangles, from the margin inwards, all within the
+    // button's own bounds: the outer colour's band, then the inner line. Regions,
+    // so that the bands meet at the corners without a gap.
     const RECT client = ClientRect();
     const int m = FocusedRectMargin();
-    const int rings = std::max(focusCue_->outerWidth, 0) + 1;
-    HDC dc = canvas.Handle();
-    fw::ScopedSelect brush(dc, ::GetStockObject(NULL_BRUSH));
-    for (int ring = 0; ring < rings; ++ring) {
-        const int inset = m + ring;
-        if (client.right - 2 * inset < 2 || client.bottom - 2 * inset < 2)
+    auto rounded = [&](int inset) {
+        const int corner = std::max(2 * (focusCue_->radius - (inset - m)), 0);
+        return fw::UniqueRgn(::CreateRoundRectRgn(inset, inset, client.right - inset + 1,
+                                                  client.bottom - inset + 1, corner, corner));
+    };
+    const int widths[] = {std::max(focusCue_->outerWidth, 0), 1};
+    const fw::Color colors[] = {focusCue_->outer, focusCue_->inner};
+    int inset = m;
+    for (int band = 0; band < 2; ++band) {
+        if (client.right - 2 * (inset + widths[band]) < 1 || client.bottom - 2 * (inset + widths[band]) < 1)
             break;
-        const fw::Color color = ring + 1 < rings ? focusCue_->outer : focusCue_->inner;
-        fw::UniquePen pen(::CreatePen(PS_SOLID, 1, fw::ColorToRGB(color)));
-        fw::ScopedSelect selected(dc, pen.get());
-        const int corner = std::max(2 * (focusCue_->radius - ring), 0);
-        ::RoundRect(dc, inset, inset, client.right - inset, client.bottom - inset, corner, corner);
+        fw::UniqueRgn ring = rounded(inset);
+        fw::UniqueRgn hole = rounded(inset + widths[band]);
+        ::CombineRgn(ring.get(), ring.get(), hole.get(), RGN_DIFF);
+        fw::UniqueBrush brush(::CreateSolidBrush(fw::ColorToRGB(colors[band])));
+        ::FillRgn(canvas.Handle(), ring.get(), brush.get());
+        inset += widths[band];
     }
 }
 

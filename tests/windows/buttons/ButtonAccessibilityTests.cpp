@@ -94,6 +94,9 @@ TEST_F(ButtonTest, KeyboardFocusCueShowsOnlyWhileTheFormShowsFocusCuesAndStaysIn
     EXPECT_EQ(face.Pixel(mid, 1), kNormal) << "inside the bounds, by the margin";
     EXPECT_EQ(face.Pixel(mid, 3), kCueOuter);
     EXPECT_EQ(face.Pixel(mid, 4), kCueInner);
+    EXPECT_EQ(face.Pixel(mid, 5), kNormal);
+    EXPECT_EQ(face.Pixel(face.Width() - 3, face.Height() / 2), kCueOuter);
+    EXPECT_EQ(face.Pixel(face.Width() - 2, face.Height() / 2), kNormal);
     b.SetDrawFocused(true);
     EXPECT_NE(Face(b).Pixel(mid, 4), kCueInner) << "the dotted frame instead";
     b.SetDrawFocused(false);
