@@ -147,8 +147,8 @@ TEST_P(BlendPaths, EveryRowWidthMatchesTheFormulaAndLeavesTheRowPaddingAlone) {
         for (auto& b : picture)
             b = next();
         const std::vector<uint8_t> before = target;
-        BlendBitmap32({target.data(), width, height, stride, 3}, {picture.data(), width, height, 4 * width, 4},
-                      GetParam());
+        BlendBitmap32({target.data(), width, height, stride, 3},
+                      {picture.data(), width, height, 4 * width, 4}, GetParam());
         for (int y = 0; y < height; ++y) {
             for (ptrdiff_t i = 0; i < stride; ++i) {
                 const size_t at = static_cast<size_t>(y * stride + i);
