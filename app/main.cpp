@@ -3,6 +3,7 @@
 
 #include "controls/PNGGraphic.h"
 #include "framework/Application.h"
+#include "framework/SingleInstance.h"
 #include "framework/SystemLibraries.h"
 
 #include <ole2.h>
@@ -24,6 +25,12 @@ struct OleSession {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Before anything can load a library: none is ever taken from beside the exe.
     fw::syslib::RestrictLibrarySearch();
+    // One launcher per session: a second start shows the first and ends.
+    const fw::SingleInstance instance(L"Orvalis.Launcher");
+    if (!instance.First()) {
+        instance.ShowFirst();
+        return 0;
+    }
     fw::Application& app = fw::Application::Instance();
     int exitCode = 0;
     {

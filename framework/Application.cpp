@@ -43,8 +43,17 @@ LRESULT CALLBACK Application::AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM l
     }
 }
 
+UINT Application::ShowMessage() noexcept {
+    static const UINT msg = ::RegisterWindowMessageW(L"Orvalis.ShowApplication");
+    return msg;
+}
+
 LRESULT Application::AppWindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
     HWND wnd = wnd_.get();
+    if (msg == ShowMessage() && msg != 0) {
+        BringToFront();
+        return 0;
+    }
     switch (msg) {
     case WM_SYSCOMMAND:
         switch (wp & 0xFFF0) {
@@ -91,7 +100,7 @@ HWND Application::Handle() {
         wc.hInstance = instance_;
         wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         wc.hIcon = ::LoadIconW(instance_, L"MAINICON");
-        wc.lpszClassName = L"OrvalisApplication";
+        wc.lpszClassName = kWindowClass;
         if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
             throw std::runtime_error("RegisterClassEx failed");
         registered = true;
@@ -99,7 +108,7 @@ HWND Application::Handle() {
     // A zero-size window in the middle of the screen: it only carries the
     // taskbar button and the application's title.
     const int x = ::GetSystemMetrics(SM_CXSCREEN) / 2, y = ::GetSystemMetrics(SM_CYSCREEN) / 2;
-    HWND h = ::CreateWindowExW(0, L"OrvalisApplication", title_.c_str(),
+    HWND h = ::CreateWindowExW(0, kWindowClass, title_.c_str(),
                                WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0,
                                0, nullptr, nullptr, instance_, nullptr);
     if (!h)
@@ -236,6 +245,15 @@ void Application::Restore() {
     hiddenByMinimize_.clear();
     if (mainForm_ && mainForm_->HandleAllocated())
         ::SetForegroundWindow(mainForm_->HandleIfAllocated());
+}
+
+void Application::BringToFront() {
+    if (::IsIconic(Handle()))
+        Restore();
+    if (!mainForm_ || !mainForm_->HandleAllocated())
+        return;
+    HWND popup = ::GetLastActivePopup(mainForm_->HandleIfAllocated());
+    ::SetForegroundWindow(popup && ::IsWindowVisible(popup) ? popup : mainForm_->HandleIfAllocated());
 }
 
 Control* Application::FindControlAt(POINT screen) const noexcept {

@@ -34,6 +34,9 @@ public:
     void SetTitle(const std::wstring& title);
     // The application's own top-level window, created on first use.
     HWND Handle();
+    static constexpr const wchar_t* kWindowClass = L"OrvalisApplication";
+    // Sent to that window by a second start of the program: show yourself.
+    static UINT ShowMessage() noexcept;
 
     HCURSOR GetCursor(CursorId id) const noexcept;
     void SetCursorEntry(CursorId id, HCURSOR cursor) noexcept;
@@ -65,6 +68,9 @@ public:
 
     void Minimize();
     void Restore();
+    // Restores the application if it is minimised, and brings its active
+    // window (the dialog while one is open) to the front.
+    void BringToFront();
 
     // Mouse enter and leave, found when the queue has run empty.
     void Idle();

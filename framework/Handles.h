@@ -54,6 +54,9 @@ struct IconTraits {
 struct WindowTraits {
     static void Free(HWND h) noexcept { ::DestroyWindow(h); }
 };
+struct KernelObjectTraits {
+    static void Free(HANDLE h) noexcept { ::CloseHandle(h); }
+};
 // Image lists come from the common-controls library, loaded on first use.
 struct ImageListTraits {
     static void Free(HIMAGELIST h) noexcept { syslib::ImageList_Destroy(h); }
@@ -69,6 +72,7 @@ using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
+using UniqueKernelObject = UniqueHandle<HANDLE, KernelObjectTraits>;
 
 // A DC from GetDC / GetWindowDC, given back with ReleaseDC.
 class WindowDC {
