@@ -3,6 +3,8 @@
 #include "core/PixelRuns.h"
 #include "framework/Handles.h"
 
+#include <windowsx.h>
+
 #include <vector>
 
 namespace controls {
@@ -103,10 +105,65 @@ void TSkinForm::Paint(fw::Canvas& canvas) {
 void TSkinForm::MouseDown(fw::MouseButton button, fw::ShiftState shift, int x, int y) {
     fw::Control::MouseDown(button, shift, x, y);
     ::ReleaseCapture();
-    // A press on a caption bar, whatever the button: the system moves the form
-    // until the button is released, and only then does this call return.
-    if (ownerForm_ && ownerForm_->HandleAllocated())
+    if (!ownerForm_ || !ownerForm_->HandleAllocated())
+        return;
+    if (button == fw::MouseButton::Left) {
+        // A press on a caption bar: the system moves the form until the
+        // button is released, and only then does this call return.
         ownerForm_->Dispatch(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+        return;
+    }
+    // The system's move waits for a left release that another button never
+    // gives (the form would stick to the pointer), so that drag is moved here.
+    DragWith(button);
+}
+
+void TSkinForm::DragWith(fw::MouseButton button) {
+    HWND form = ownerForm_->Handle();
+    const bool right = button == fw::MouseButton::Right;
+    const UINT release = right ? WM_RBUTTONUP : WM_MBUTTONUP;
+    const WPARAM held = right ? MK_RBUTTON : MK_MBUTTON;
+    const DWORD at = ::GetMessagePos();
+    const POINT start{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    RECT origin;
+    ::GetWindowRect(form, &origin);
+    auto moveTo = [&](POINT p) {
+        ::SetWindowPos(form, nullptr, origin.left + p.x - start.x, origin.top + p.y - start.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    ownerForm_->SendCancelMode(); // as a caption press does
+    ::SetCapture(form);
+    ::SendMessageW(form, WM_ENTERSIZEMOVE, 0, 0);
+    // Until the button goes up, or the capture is taken away (cancel mode).
+    MSG msg;
+    while (::GetCapture() == form) {
+        if (!::GetMessageW(&msg, nullptr, 0, 0)) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam)); // for the loop that waits for it
+            break;
+        }
+        if (msg.message == release)
+            break;
+        if (msg.message == WM_MOUSEMOVE) {
+            if (!(msg.wParam & held))
+                break; // released where this loop did not hear of it
+            if (msg.pt.x != start.x || msg.pt.y != start.y)
+                moveTo(msg.pt);
+            continue;
+        }
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE) {
+            moveTo(start); // Escape throws the move away, as in the system's move
+            break;
+        }
+        // Other presses and keys belong to the move; everything else is handled as usual.
+        if ((msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) ||
+            (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    if (::GetCapture() == form)
+        ::ReleaseCapture();
+    ::SendMessageW(form, WM_EXITSIZEMOVE, 0, 0);
 }
 
 LRESULT TSkinForm::Perform(UINT msg, WPARAM wp, LPARAM lp) {

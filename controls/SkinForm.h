@@ -2,7 +2,8 @@
 // It paints Glyph as the form's face, cuts the form's window to the picture's
 // pixels that are not TransparentColor (never the last column), sizes the
 // form's client area to the picture, and moves the form when its face is
-// pressed with any mouse button.
+// dragged with any mouse button: with the left, the system's own move; with
+// another, a move of its own that ends when that button is released.
 #pragma once
 
 #include "framework/Bitmap.h"
@@ -42,6 +43,7 @@ public:
 private:
     void ApplySkin();
     void RepaintNow();
+    void DragWith(fw::MouseButton button);
 
     fw::Form* ownerForm_ = nullptr;
     fw::Bitmap glyph_;
