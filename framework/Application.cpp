@@ -216,6 +216,9 @@ void Application::Terminate() noexcept {
 }
 
 void Application::Minimize() {
+    // Every shown window of the application goes with it, the main form's
+    // dialogs too (owned by the main form, not by this window), from the top
+    // of the window stack down.
     HWND app = Handle();
     hiddenByMinimize_.clear();
     struct Ctx {
@@ -226,8 +229,13 @@ void Application::Minimize() {
         ::GetCurrentThreadId(),
         [](HWND h, LPARAM lp) -> BOOL {
             auto* c = reinterpret_cast<Ctx*>(lp);
-            if (h != c->app && ::IsWindowVisible(h) && ::GetWindow(h, GW_OWNER) == c->app)
-                c->list->push_back(h);
+            if (h == c->app || !::IsWindowVisible(h))
+                return TRUE;
+            for (HWND owner = ::GetWindow(h, GW_OWNER); owner; owner = ::GetWindow(owner, GW_OWNER))
+                if (owner == c->app) {
+                    c->list->push_back(h);
+                    break;
+                }
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&ctx));
@@ -239,17 +247,25 @@ void Application::Minimize() {
 void Application::Restore() {
     HWND app = Handle();
     ::ShowWindow(app, SW_RESTORE);
-    for (HWND h : hiddenByMinimize_)
-        if (::IsWindow(h))
-            ::ShowWindow(h, SW_SHOW);
+    // Bottom first, so that they stack as they did.
+    for (auto it = hiddenByMinimize_.rbegin(); it != hiddenByMinimize_.rend(); ++it)
+        if (::IsWindow(*it))
+            ::ShowWindow(*it, SW_SHOWNA);
     hiddenByMinimize_.clear();
-    if (mainForm_ && mainForm_->HandleAllocated())
-        ::SetForegroundWindow(mainForm_->HandleIfAllocated());
+    ActivateLastPopup();
 }
 
 void Application::BringToFront() {
-    if (::IsIconic(Handle()))
+    if (::IsIconic(Handle())) {
         Restore();
+        return;
+    }
+    ActivateLastPopup();
+}
+
+// The application's last active window takes the keyboard: the dialog while
+// one is open (the main form is disabled meanwhile), otherwise the main form.
+void Application::ActivateLastPopup() {
     if (!mainForm_ || !mainForm_->HandleAllocated())
         return;
     HWND popup = ::GetLastActivePopup(mainForm_->HandleIfAllocated());

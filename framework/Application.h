@@ -94,6 +94,7 @@ private:
     static LRESULT CALLBACK AppWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
     LRESULT AppWindowMessage(UINT msg, WPARAM wp, LPARAM lp);
     Control* FindControlAt(POINT screen) const noexcept;
+    void ActivateLastPopup();
 
     HINSTANCE instance_;
     std::wstring title_;

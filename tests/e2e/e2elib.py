@@ -346,6 +346,8 @@ def main(test_case):
                                                        "orvalis_stubtool.exe"))
     parser.add_argument("--probelib", default=os.path.join(ROOT, "build", "windows", "tests", "e2e", "probelib",
                                                            "orvalis_probelib.dll"))
+    parser.add_argument("--syscommand", default=os.path.join(ROOT, "build", "windows", "tests", "e2e", "syscommand",
+                                                             "orvalis_syscommand.exe"))
     options, rest = parser.parse_known_args()
     if not os.path.isfile(options.exe):
         print("skipped: %s has not been built" % options.exe)
@@ -358,6 +360,7 @@ def main(test_case):
     # The stub tool is optional: scripts that need it skip without it.
     test_case.stub = os.path.abspath(options.stub) if os.path.isfile(options.stub) else None
     test_case.probelib = os.path.abspath(options.probelib) if os.path.isfile(options.probelib) else None
+    test_case.syscommand = os.path.abspath(options.syscommand) if os.path.isfile(options.syscommand) else None
     suite = unittest.defaultTestLoader.loadTestsFromTestCase(test_case)
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     if not result.wasSuccessful():
@@ -754,6 +757,7 @@ class LauncherTestCase(unittest.TestCase):
     exe = None
     stub = None
     probelib = None
+    syscommand = None
     tools = TOOL_NAMES
 
     start_in_setup = True  # False: each test calls start_launcher itself

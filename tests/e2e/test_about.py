@@ -113,6 +113,32 @@ class AboutDialog(e2elib.LauncherTestCase):
         e2elib.key("alt+F4")
         self.assert_closes("Alt+F4")
 
+    def test_minimising_with_the_dialog_open_hides_it_too_and_restoring_gives_it_the_keyboard(self):
+        if not self.syscommand:
+            self.skipTest("the taskbar stand-in has not been built")
+        self.open_about()
+
+        def shown(wid):
+            window = e2elib.top_window(wid)
+            return window is not None and window.mapped
+
+        def taskbar(command):
+            e2elib.run(e2elib.WINE_RUN, self.syscommand, command, timeout=60)
+
+        taskbar("minimize")
+        self.assertTrue(e2elib.wait_until(lambda: not shown(self.dialog) and not shown(self.window), timeout=5),
+                        "shown after the minimise: dialog %s, launcher %s" % (shown(self.dialog), shown(self.window)))
+        taskbar("restore")
+        self.assertTrue(e2elib.wait_until(lambda: shown(self.dialog) and shown(self.window), timeout=5),
+                        "hidden after the restore: dialog %s, launcher %s"
+                        % (not shown(self.dialog), not shown(self.window)))
+        ids = [w.id for w in e2elib.top_windows() if w.mapped]
+        self.assertGreater(ids.index(int(self.dialog)), ids.index(int(self.window)), "the dialog lies below")
+        # The keyboard reaches the dialog at once, without a click.
+        time.sleep(0.5)
+        e2elib.key("Return")
+        self.assert_closes("Enter after the restore")
+
     def test_the_links_reach_the_shell_with_exactly_the_shown_text(self):
         e2elib.install_stub(self.stub, self.app.folder, [RECORDER])
         recorder = '"%s" "%%1"' % e2elib.windows_path(os.path.join(self.app.folder, RECORDER))
