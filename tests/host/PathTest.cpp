@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 using core::AddBackslash;
-using core::ExtendedLengthPath;
 using core::ExtractFileDir;
 using core::FileBesideModule;
-using core::WithoutExtendedPrefix;
 
 namespace {
 
@@ -41,14 +39,6 @@ TEST(Path, FileBesideModuleNeedsTheModulesDirectory) {
     // No module name: nothing, rather than the tool at the root of the current drive.
     EXPECT_EQ(FileBesideModule(L"", L"Tarvek.exe"), L"");
     EXPECT_EQ(FileBesideModule(L"Orvalis.exe", L"Tarvek.exe"), L"");
-}
-
-TEST(Path, ExtendedLengthFormOnlyForLongFullPaths) {
-    const std::wstring deep = L"C:\\" + std::wstring(300, L'd'), unc = L"\\\\srv\\" + std::wstring(300, L'd');
-    EXPECT_EQ(ExtendedLengthPath(deep), L"\\\\?\\" + deep);
-    EXPECT_EQ(ExtendedLengthPath(unc), L"\\\\?\\UNC\\" + unc.substr(2));
-    for (const std::wstring& p : {deep, unc, std::wstring(L"C:\\short"), std::wstring(300, L'r')})
-        EXPECT_EQ(WithoutExtendedPrefix(ExtendedLengthPath(p)), p);
 }
 
 } // namespace
