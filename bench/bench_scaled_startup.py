@@ -13,7 +13,6 @@ settled frame (from one untimed start of each). Target: 200% within 1.3x of 100%
 import argparse
 import os
 import shutil
-import signal
 import statistics
 import subprocess
 import sys
@@ -81,7 +80,7 @@ class Start:
                 time.sleep(0.05)
             self.reference = last
         finally:
-            stop(process)
+            bench_startup.Bench.stop(process)
         self.wait_empty()
 
     def timed(self):
@@ -97,19 +96,9 @@ class Start:
                     raise SystemExit("bench_scaled_startup: %s did not reach its settled frame" % self.name)
                 time.sleep(POLL_S)
         finally:
-            stop(process)
+            bench_startup.Bench.stop(process)
         self.painted.append(now)
         return now
-
-
-def stop(process):
-    if process.poll() is None:
-        process.send_signal(signal.SIGTERM)
-        try:
-            process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            process.kill()
-            process.wait(timeout=10)
 
 
 def main():
@@ -145,7 +134,7 @@ def main():
                     print("  run %2d  %s %7.1f ms" % (i + 1, s.name, s.timed() * 1000))
         finally:
             for k in keepers:
-                stop(k)
+                bench_startup.Bench.stop(k)
     for s in starts:
         print("%s (%d x %d) to the painted frame: median %7.1f ms  min %7.1f ms"
               % (s.name, s.width, s.height, statistics.median(s.painted) * 1000, min(s.painted) * 1000))

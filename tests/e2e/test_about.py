@@ -24,25 +24,9 @@ HANDLERS = {
 RECORDER = "Recorder.exe"
 
 
-def read_bmp32(path):
-    """(width, height, rows of (r, g, b, a)) of a 32-bit bitmap file, top row first."""
-    with open(path, "rb") as f:
-        data = f.read()
-    offset = int.from_bytes(data[10:14], "little")
-    width = int.from_bytes(data[18:22], "little", signed=True)
-    height = int.from_bytes(data[22:26], "little", signed=True)
-    assert int.from_bytes(data[28:30], "little") == 32
-    rows = []
-    for y in range(abs(height)):
-        src = y if height < 0 else abs(height) - 1 - y
-        row = data[offset + src * width * 4 : offset + (src + 1) * width * 4]
-        rows.append([(row[x * 4 + 2], row[x * 4 + 1], row[x * 4], row[x * 4 + 3]) for x in range(width)])
-    return width, abs(height), rows
-
-
 def expected_image_area():
     """ImageLeft as it must look: the picture blended by its alpha over white, white around it."""
-    width, height, rows = read_bmp32(e2elib.resource("about.bmp"))
+    width, height, rows = e2elib.about_picture()
     area_w, area_h = IMAGE_RECT[2], IMAGE_RECT[3]
     out = bytearray(b"\xff" * (area_w * area_h * 3))
     for y in range(area_h):
