@@ -113,11 +113,8 @@ public:
 
     // IOleWindow: how clients find the window of an object.
     HRESULT STDMETHODCALLTYPE GetWindow(HWND* wnd) override {
-        if (!wnd)
-            return E_POINTER;
-        *wnd = nullptr;
-        if (!owner_)
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT hr = Answer(wnd); hr != S_OK)
+            return hr;
         *wnd = owner_->HandleIfAllocated();
         return S_OK;
     }
@@ -125,11 +122,8 @@ public:
 
     // IAccessible
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** out) override {
-        if (!out)
-            return E_POINTER;
-        *out = nullptr;
-        if (!owner_)
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT hr = Answer(out); hr != S_OK)
+            return hr;
         // A parent window that reports its children itself is the parent; else
         // the system's object of this window's frame.
         if (WinControl* parent = owner_->Parent()) {
@@ -143,11 +137,8 @@ public:
                                                  __uuidof(IDispatch), reinterpret_cast<void**>(out));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-        if (!count)
-            return E_POINTER;
-        *count = 0;
-        if (!owner_)
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT hr = Answer(count); hr != S_OK)
+            return hr;
         *count = static_cast<long>(Children(*owner_).size());
         return S_OK;
     }
@@ -225,11 +216,8 @@ public:
         return owner_ ? DISP_E_MEMBERNOTFOUND : CO_E_OBJNOTCONNECTED;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
-        if (!out)
-            return E_POINTER;
-        ClearVariant(out);
-        if (!owner_)
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT hr = Answer(out); hr != S_OK)
+            return hr;
         HWND focus = ::GetFocus();
         HWND self = owner_->HandleIfAllocated();
         if (!focus || !self)
@@ -314,11 +302,8 @@ public:
         return ChildVariant(target, out);
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
-        if (!out)
-            return E_POINTER;
-        ClearVariant(out);
-        if (!owner_)
-            return CO_E_OBJNOTCONNECTED;
+        if (const HRESULT hr = Answer(out); hr != S_OK)
+            return hr;
         const POINT p{x, y};
         const RECT self = owner_->AccessibleBounds();
         if (!::PtInRect(&self, p))
@@ -353,6 +338,21 @@ public:
 
 private:
     ~AccessibleObject() = default;
+
+    // The start of every query: a place for the answer, emptied, and a control
+    // still alive to answer from.
+    template <typename T> HRESULT Answer(T* out) const noexcept {
+        if (!out)
+            return E_POINTER;
+        *out = T{};
+        return owner_ ? S_OK : CO_E_OBJNOTCONNECTED;
+    }
+    HRESULT Answer(VARIANT* out) const noexcept {
+        if (!out)
+            return E_POINTER;
+        ClearVariant(out);
+        return owner_ ? S_OK : CO_E_OBJNOTCONNECTED;
+    }
 
     // The control a child id names: the window's own for CHILDID_SELF.
     HRESULT Resolve(const VARIANT& id, Control*& out) const {
